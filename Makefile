@@ -1,0 +1,40 @@
+# The two set-up commands: `make run` and `make test`. Both install what is missing first.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+
+# Debian 12 packages the build, the tests and the end-to-end suite need.
+PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins \
+           fonts-liberation xvfb xauth xdotool
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test bench deps build install clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/app/vimlahtml
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L bench --output-on-failure -j1 -V | grep -E '^[0-9]+: (RESULT|BENCH|  )' || true
+
+install: build
+	$(SUDO) cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

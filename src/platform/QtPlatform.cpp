@@ -1,0 +1,187 @@
+#include "platform/QtPlatform.h"
+
+#include "platform/FileFilter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace vimla::platform {
+namespace {
+
+QMessageBox::StandardButton standardButton(Answer answer) {
+    switch (answer) {
+    case Answer::Ok:
+        return QMessageBox::Ok;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
+// Debian ships no Swedish translation of Qt's own texts, so the buttons are named here.
+void setSwedishButtonTexts(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char16_t*> texts[] = {
+        {QMessageBox::Ok, u"OK"},
+        {QMessageBox::Yes, u"Ja"},
+        {QMessageBox::No, u"Nej"},
+        {QMessageBox::Cancel, u"Avbryt"}};
+    for (const auto& [button, text] : texts) {
+        if (QAbstractButton* b = box.button(button))
+            b->setText(QString::fromUtf16(text));
+    }
+}
+
+void setSwedishLabels(QFileDialog& dialog, FileDialogKind kind) {
+    const bool open = kind == FileDialogKind::Open;
+    dialog.setWindowTitle(open ? QStringLiteral("Öppna") : QStringLiteral("Spara som"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Leta i:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
+    dialog.setLabelText(QFileDialog::Accept, open ? QStringLiteral("Öppna") : QStringLiteral("Spara"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+}
+
+} // namespace
+
+Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
+    QMessageBox box(parent ? parent : QApplication::activeWindow());
+    box.setWindowTitle(message.title);
+    box.setTextFormat(Qt::PlainText); // file names are shown as they are, never as markup
+    box.setText(message.text);
+    box.setIcon(message.icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+    if (message.buttons == Buttons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
+    if (QAbstractButton* defaultButton = box.button(standardButton(message.defaultButton)))
+        box.setDefaultButton(qobject_cast<QPushButton*>(defaultButton));
+    setSwedishButtonTexts(box);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+FileChoice QtPlatform::showFileDialog(const FileDialogRequest& request, QWidget* parent) {
+    QFileDialog dialog(parent ? parent : QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // the editor asks on its own
+    setSwedishLabels(dialog, request.kind);
+    const bool open = request.kind == FileDialogKind::Open;
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFiltersFrom(request.filter));
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialFileName.isEmpty())
+        dialog.selectFile(request.initialFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return FileChoice::cancel();
+    const QString path = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    return {false, path, QFileInfo(path).fileName()};
+}
+
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+std::optional<QByteArray> QtPlatform::readFile(const QString& path, qint64 maxBytes) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > maxBytes)
+        return std::nullopt;
+    QByteArray bytes = file.read(maxBytes + 1); // also bounds files whose size is not known
+    if (bytes.size() > maxBytes || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+WriteResult QtPlatform::writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteResult::Failed;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting(); // otherwise commit() would keep a cut-off file
+        file.commit();
+        return WriteResult::Failed;
+    }
+    return file.commit() ? WriteResult::Written : WriteResult::Failed;
+}
+
+QStringList QtPlatform::fileNamesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool QtPlatform::fileExists(const QString& path) {
+    return QFileInfo(path).isFile();
+}
+
+bool QtPlatform::isWritableFolder(const QString& folder) {
+    // Asking the file system beats reading mode bits, which root and read-only mounts ignore.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vimla-probe-XXXXXX")));
+    return probe.open();
+}
+
+bool QtPlatform::makeFolder(const QString& folder) {
+    return QDir().mkpath(folder);
+}
+
+QString QtPlatform::applicationFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::userConfigFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
+    if (program.isEmpty())
+        return false;
+    return QProcess::startDetached(program, arguments);
+}
+
+QSize QtPlatform::screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+}
+
+void QtPlatform::endProgram() {
+    // exit() rather than quit(): quit() would send close events to the windows first.
+    QCoreApplication::exit(0);
+}
+
+} // namespace vimla::platform

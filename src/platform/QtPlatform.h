@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace vimla::platform {
+
+// The platform as the running program uses it.
+class QtPlatform : public Platform {
+public:
+    Answer showMessage(const Message& message, QWidget* parent) override;
+    FileChoice showFileDialog(const FileDialogRequest& request, QWidget* parent) override;
+
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
+    QString clipboardText() override;
+
+    std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes) override;
+    WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) override;
+    QStringList fileNamesIn(const QString& folder) override;
+    bool fileExists(const QString& path) override;
+    bool isWritableFolder(const QString& folder) override;
+    bool makeFolder(const QString& folder) override;
+
+    QString applicationFolder() override;
+    QString userConfigFolder() override;
+
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+    QSize screenSize() override;
+    void endProgram() override;
+};
+
+} // namespace vimla::platform

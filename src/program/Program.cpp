@@ -1,0 +1,11 @@
+#include "program/Program.h"
+
+namespace vimla::program {
+
+std::unique_ptr<shell::Editor> startProgram(platform::Platform& platform) {
+    auto editor = std::make_unique<shell::Editor>(platform);
+    editor->start();
+    return editor;
+}
+
+} // namespace vimla::program

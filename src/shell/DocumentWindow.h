@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace vimla::shell {
+
+class Editor;
+
+// frmHtml: the one document window, holding the HTML text box txtHtml.
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DocumentWindow(Editor& editor, QWidget* parent = nullptr);
+
+    QPlainTextEdit& txtHtml() { return *m_txtHtml; }
+
+    // Reads the settings, applies the editor font and names the document "Namnlös".
+    void Form_Load();
+
+    // The file name that the open and save dialogs start from; it survives between uses.
+    QString dialogFileName() const { return m_dialogFileName; }
+    void setDialogFileName(const QString& name) { m_dialogFileName = name; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void txtHtml_Change();
+    bool applySettings();
+    void Form_QueryUnload(QCloseEvent* event);
+
+    Editor& m_editor;
+    QPlainTextEdit* m_txtHtml;
+    QString m_dialogFileName;
+};
+
+} // namespace vimla::shell

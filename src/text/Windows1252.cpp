@@ -1,0 +1,142 @@
+#include "text/Windows1252.h"
+
+#include <array>
+
+namespace vimla::text {
+namespace {
+
+constexpr char16_t kParagraphSeparator = 0x2029;
+
+// 0x80..0x9F; the unassigned positions keep their own value.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte for a character, or -1 when the code page has none.
+int encodeChar(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c)
+            return int(0x80 + i);
+    }
+    return -1;
+}
+
+void appendCharacterReference(QByteArray& out, char32_t codePoint) {
+    out += "&#";
+    out += QByteArray::number(quint32(codePoint));
+    out += ';';
+}
+
+// Appends one UTF-16 unit (or a surrogate pair starting at i) and returns how many units it used.
+qsizetype appendEncoded(QByteArray& out, QStringView text, qsizetype i) {
+    const char16_t c = text[i].unicode();
+    const int byte = encodeChar(c);
+    if (byte >= 0) {
+        out += char(byte);
+        return 1;
+    }
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        appendCharacterReference(out, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
+        return 2;
+    }
+    appendCharacterReference(out, c);
+    return 1;
+}
+
+} // namespace
+
+QChar decodeByte(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    if (b >= 0x80 && b < 0xA0)
+        return QChar(kHighControls[b - 0x80]);
+    return QChar(char16_t(b));
+}
+
+QString decodeWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (char b : bytes)
+        *out++ = decodeByte(b);
+    return text;
+}
+
+QByteArray encodeWindows1252(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();)
+        i += appendEncoded(out, text, i);
+    return out;
+}
+
+QString decodeDocument(QByteArrayView fileBytes) {
+    QString text(fileBytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    const qsizetype n = fileBytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char b = fileBytes[i];
+        if (b == '\r') {
+            if (i + 1 < n && fileBytes[i + 1] == '\n')
+                ++i;
+            *out++ = u'\n';
+        } else {
+            *out++ = decodeByte(b);
+        }
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
+QByteArray encodeDocument(QStringView editorRawText) {
+    QByteArray out;
+    out.reserve(editorRawText.size() + editorRawText.size() / 32);
+    for (qsizetype i = 0; i < editorRawText.size();) {
+        const char16_t c = editorRawText[i].unicode();
+        if (c == kParagraphSeparator || c == u'\n') {
+            out += "\r\n";
+            ++i;
+        } else {
+            i += appendEncoded(out, editorRawText, i);
+        }
+    }
+    return out;
+}
+
+QString toEditorLineBreaks(QStringView text) {
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            *dst++ = u'\n';
+        } else if (c == QChar(kParagraphSeparator)) {
+            *dst++ = u'\n';
+        } else {
+            *dst++ = c;
+        }
+    }
+    out.truncate(dst - out.constData());
+    return out;
+}
+
+QString fromEditorLineBreaks(QStringView editorRawText) {
+    QString out;
+    out.reserve(editorRawText.size() + editorRawText.size() / 32);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < editorRawText.size(); ++i) {
+        const char16_t c = editorRawText[i].unicode();
+        if (c == kParagraphSeparator || c == u'\n') {
+            out += editorRawText.mid(runStart, i - runStart);
+            out += QLatin1String("\r\n");
+            runStart = i + 1;
+        }
+    }
+    out += editorRawText.mid(runStart);
+    return out;
+}
+
+} // namespace vimla::text

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/QtPlatform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QTemporaryDir>
+
+namespace vimla::testing {
+
+// A platform whose windows are scripted: message-box answers and file-dialog choices are queued
+// by the test, and every call is recorded. Files are real (tests use temporary folders) unless a
+// failure is injected; the clipboard is kept in memory.
+class ScriptedPlatform : public platform::QtPlatform {
+public:
+    ScriptedPlatform();
+
+    // Scripting.
+    QQueue<platform::Answer> answers;           // one per message box, in order
+    QQueue<platform::FileChoice> fileChoices;   // one per file dialog, in order
+    int failingWrites = 0;                      // the next N atomic writes fail
+    bool startProgramResult = true;             // what startProgram reports without starting
+    bool reallyStartPrograms = false;           // start the program for real instead
+    QString applicationFolderPath;              // a temporary folder by default
+    QString userConfigFolderPath;               // another temporary folder by default
+    QSize screen{1280, 800};
+
+    // Records.
+    QList<platform::Message> messages;
+    QList<platform::FileDialogRequest> fileDialogs;
+    QList<QStringList> startedPrograms; // program followed by its arguments
+    int endProgramCalls = 0;
+    int unscriptedCalls = 0; // a dialog shown with no answer queued for it
+    QString clipboard;
+    bool clipboardHasText = false;
+
+    // The texts of the messages shown so far.
+    QStringList messageTexts() const;
+    static platform::FileChoice choose(const QString& fullPath);
+
+    platform::Answer showMessage(const platform::Message& message, QWidget* parent) override;
+    platform::FileChoice showFileDialog(const platform::FileDialogRequest& request,
+                                        QWidget* parent) override;
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
+    QString clipboardText() override;
+    platform::WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) override;
+    QString applicationFolder() override { return applicationFolderPath; }
+    QString userConfigFolder() override { return userConfigFolderPath; }
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+    QSize screenSize() override { return screen; }
+    void endProgram() override { ++endProgramCalls; }
+
+private:
+    QTemporaryDir m_applicationFolder;
+    QTemporaryDir m_userConfigFolder;
+};
+
+} // namespace vimla::testing
