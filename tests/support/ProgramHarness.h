@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/DocumentWindow.h"
 #include "shell/Editor.h"
 #include "support/ScriptedPlatform.h"
 

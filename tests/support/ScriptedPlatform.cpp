@@ -4,9 +4,11 @@
 
 namespace vimla::testing {
 
-ScriptedPlatform::ScriptedPlatform()
-    : applicationFolderPath(m_applicationFolder.path()),
-      userConfigFolderPath(m_userConfigFolder.path()) {}
+// The folders are members declared after the paths, so the paths are set once they exist.
+ScriptedPlatform::ScriptedPlatform() {
+    applicationFolderPath = m_applicationFolder.path();
+    userConfigFolderPath = m_userConfigFolder.path();
+}
 
 QStringList ScriptedPlatform::messageTexts() const {
     QStringList texts;

@@ -12,6 +12,10 @@ namespace vimla::testing {
 // by the test, and every call is recorded. Files are real (tests use temporary folders) unless a
 // failure is injected; the clipboard is kept in memory.
 class ScriptedPlatform : public platform::QtPlatform {
+    // Declared first: the folder paths below are initialised from them.
+    QTemporaryDir m_applicationFolder;
+    QTemporaryDir m_userConfigFolder;
+
 public:
     ScriptedPlatform();
 
@@ -50,10 +54,6 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QSize screenSize() override { return screen; }
     void endProgram() override { ++endProgramCalls; }
-
-private:
-    QTemporaryDir m_applicationFolder;
-    QTemporaryDir m_userConfigFolder;
 };
 
 } // namespace vimla::testing
