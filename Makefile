@@ -38,3 +38,12 @@ install: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The fuzzers: built with clang (libFuzzer, ASan, UBSan) apart from the normal build, each run for
+# FUZZ_SECONDS from the seeds in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+.PHONY: fuzz
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh
