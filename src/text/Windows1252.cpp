@@ -1,6 +1,7 @@
 #include "text/Windows1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace vimla::text {
 namespace {
@@ -90,17 +91,38 @@ QString decodeDocument(QByteArrayView fileBytes) {
 }
 
 QByteArray encodeDocument(QStringView editorRawText) {
-    QByteArray out;
-    out.reserve(editorRawText.size() + editorRawText.size() / 32);
-    for (qsizetype i = 0; i < editorRawText.size();) {
+    // The common case is one byte per character: write through a pointer and fall back to the
+    // appending path only around characters that need a reference.
+    const qsizetype n = editorRawText.size();
+    QByteArray out(n + n / 16 + 16, Qt::Uninitialized);
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < n;) {
+        if (out.size() - used < 16)
+            out.resize(out.size() * 2);
+        char* p = out.data() + used;
         const char16_t c = editorRawText[i].unicode();
         if (c == kParagraphSeparator || c == u'\n') {
-            out += "\r\n";
+            p[0] = '\r';
+            p[1] = '\n';
+            used += 2;
             ++i;
-        } else {
-            i += appendEncoded(out, editorRawText, i);
+            continue;
         }
+        const int byte = encodeChar(c);
+        if (byte >= 0) {
+            *p = char(byte);
+            ++used;
+            ++i;
+            continue;
+        }
+        QByteArray reference;
+        i += appendEncoded(reference, editorRawText, i);
+        if (out.size() - used < reference.size())
+            out.resize(out.size() * 2 + reference.size());
+        memcpy(out.data() + used, reference.constData(), reference.size());
+        used += reference.size();
     }
+    out.truncate(used);
     return out;
 }
 

@@ -1,0 +1,126 @@
+// Start-up, opening and saving, measured in one process per run. Usage:
+//   bench_editor startup-editor | startup-bare     time from main() to the first paint
+//   bench_editor open <file>                       open and show a file; then save it
+// Prints one line "RESULT <name> <milliseconds> ms" per figure, and the peak memory.
+
+#include "platform/QtPlatform.h"
+#include "program/Program.h"
+#include "shell/DocumentWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+QElapsedTimer sinceMain;
+
+// The real platform, minus the windows that would wait for a person.
+class BenchPlatform : public vimla::platform::QtPlatform {
+public:
+    QString fileToOpen;
+    QString folder;
+
+    vimla::platform::Answer showMessage(const vimla::platform::Message&, QWidget*) override {
+        return vimla::platform::Answer::Ok;
+    }
+    vimla::platform::FileChoice showFileDialog(const vimla::platform::FileDialogRequest&,
+                                               QWidget*) override {
+        return {false, fileToOpen, QFileInfo(fileToOpen).fileName()};
+    }
+    QString applicationFolder() override { return folder; }
+    void endProgram() override {}
+};
+
+// Stops the event loop at the first paint of the watched widget.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QWidget* watched) { watched->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+void report(const char* name, double milliseconds) {
+    std::printf("RESULT %s %.1f ms\n", name, milliseconds);
+}
+
+void reportPeakMemory() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("RESULT peak-memory %.0f MB\n", usage.ru_maxrss / 1024.0);
+}
+
+int startupBare() {
+    QMainWindow window;
+    window.resize(800, 600);
+    FirstPaint paint(&window);
+    window.show();
+    QApplication::exec();
+    report("startup-bare", sinceMain.nsecsElapsed() / 1e6);
+    return 0;
+}
+
+int startupEditor() {
+    QTemporaryDir folder;
+    BenchPlatform platform;
+    platform.folder = folder.path();
+    const auto editor = vimla::program::startProgram(platform);
+    FirstPaint paint(editor->txtHtml().viewport());
+    QApplication::exec();
+    report("startup-editor", sinceMain.nsecsElapsed() / 1e6);
+    return 0;
+}
+
+int openAndSave(const QString& file) {
+    QTemporaryDir folder;
+    BenchPlatform platform;
+    platform.folder = folder.path();
+    platform.fileToOpen = file;
+    const auto editor = vimla::program::startProgram(platform);
+    QApplication::processEvents();
+
+    QElapsedTimer timer;
+    timer.start();
+    editor->Oppna();
+    FirstPaint paint(editor->txtHtml().viewport());
+    editor->txtHtml().viewport()->update();
+    QApplication::exec();
+    report("open-and-show", timer.nsecsElapsed() / 1e6);
+    reportPeakMemory();
+
+    timer.restart();
+    const vimla::shell::SaveOutcome outcome = editor->SkrivFil(folder.filePath("copy.html"));
+    report("save", timer.nsecsElapsed() / 1e6);
+    return outcome == vimla::shell::SaveOutcome::Saved ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    sinceMain.start();
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("startup-bare"))
+        return startupBare();
+    if (mode == QLatin1String("startup-editor"))
+        return startupEditor();
+    if (mode == QLatin1String("open") && argc > 2)
+        return openAndSave(QString::fromLocal8Bit(argv[2]));
+    std::fprintf(stderr, "usage: bench_editor startup-editor|startup-bare|open <file>\n");
+    return 2;
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs every benchmark of a build folder and prints its figures (medians of several runs).
+set -euo pipefail
+build=${1:-build}
+bench="$build/bench"
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+# figure <name> <runs> <command...>: the median of one RESULT line over several runs
+figure() {
+    local name=$1 runs=$2; shift 2
+    for _ in $(seq "$runs"); do "$@" 2>/dev/null | awk -v n="$name" '$1=="RESULT" && $2==n {print $3}'; done | median
+}
+
+echo "== Start-up to first paint (median of 15 runs)"
+bare=$(figure startup-bare 15 "$bench/bench_editor" startup-bare)
+editor=$(figure startup-editor 15 "$bench/bench_editor" startup-editor)
+echo "bare QMainWindow: $bare ms; editor: $editor ms; ratio $(awk -v a="$editor" -v b="$bare" 'BEGIN{printf "%.2f", a/b}')"
+
+# A page of HTML repeated up to the size wanted, CR LF line breaks.
+make_html() {
+    local megabytes=$1 out=$2
+    python3 - "$megabytes" "$out" <<'PY'
+import sys
+size = int(sys.argv[1]) * 1024 * 1024
+line = b'<P>Vimlaskolan \xe5\xe4\xf6 <A HREF="sida2.html">N\xe4sta sida</A> <B>fet</B> text</P>\r\n'
+with open(sys.argv[2], 'wb') as f:
+    f.write(line * (size // len(line)))
+PY
+}
+for mb in 10 50; do
+    make_html "$mb" "$work/doc$mb.html"
+    echo "== ${mb} MB HTML file (median of 3 runs)"
+    for name in open-and-show save peak-memory; do
+        echo "$name: $(figure "$name" 3 "$bench/bench_editor" open "$work/doc$mb.html")"
+    done
+done
+
+# Other benchmarks of the build folder print their own figures.
+for other in "$bench"/bench_*; do
+    [ -x "$other" ] && [ "$(basename "$other")" != bench_editor ] || continue
+    echo "== $(basename "$other")"
+    "$other" 2>&1 | grep -E 'RESULT|msecs|ms' || true
+done
