@@ -1,9 +1,12 @@
 #include "program/Program.h"
 
+#include "settings/SettingsWindows.h"
+
 namespace vimla::program {
 
 std::unique_ptr<shell::Editor> startProgram(platform::Platform& platform) {
     auto editor = std::make_unique<shell::Editor>(platform);
+    settings::registerSettingsWindows(*editor);
     editor->start();
     return editor;
 }

@@ -7,13 +7,18 @@
 namespace vimla::shell {
 
 QString settingsFileToRead(platform::Platform& platform) {
-    const QString inApplicationFolder = QDir(platform.applicationFolder()).filePath(kSettingsFileName);
-    if (platform.fileExists(inApplicationFolder))
-        return inApplicationFolder;
+    const QString applicationFolder = platform.applicationFolder();
+    const QString inApplicationFolder = QDir(applicationFolder).filePath(kSettingsFileName);
     const QString userFolder = platform.userConfigFolder();
     if (userFolder.isEmpty())
         return inApplicationFolder;
-    return QDir(userFolder).filePath(kSettingsFileName);
+    const QString inUserFolder = QDir(userFolder).filePath(kSettingsFileName);
+    if (!platform.fileExists(inApplicationFolder))
+        return inUserFolder;
+    // A file installed with the program must not hide the settings the pupil saved since.
+    if (platform.fileExists(inUserFolder) && !platform.isWritableFolder(applicationFolder))
+        return inUserFolder;
+    return inApplicationFolder;
 }
 
 QString settingsFileToWrite(platform::Platform& platform) {

@@ -1,0 +1,186 @@
+#include "settings/FrmInst.h"
+
+#include "settings/BrowserCheck.h"
+#include "settings/PointSizeText.h"
+#include "settings/SettingsWriter.h"
+#include "shell/Editor.h"
+#include "text/LeadingNumber.h"
+#include "text/SignPlace.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vimla::settings {
+namespace {
+
+const QString kBrowserRefused = QStringLiteral("Ej Netscape eller Internet Explorer");
+const QString kSettingsFailed = QStringLiteral("Fel! Ändra inställningarna igen!");
+const QString kPathNotFound = QStringLiteral("Hittar inte sökvägen.");
+const QString kProgramFilter = QStringLiteral("program|*.exe;*.com|Alla filer|*.*");
+
+QComboBox* editableComboBox(QWidget* parent, const QString& objectName) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert); // Enter must not add the typed text to the list
+    return box;
+}
+
+QLabel* label(QWidget* parent, const QString& objectName, const QString& caption, QWidget* buddy) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(objectName);
+    l->setBuddy(buddy);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+FrmInst::FrmInst(shell::Editor& editor)
+    : FormWindow(editor, QStringLiteral("frmInst"), QStringLiteral("Inställningar")) {
+    createControls();
+    layOutControls();
+    Form_Load();
+}
+
+void FrmInst::createControls() {
+    m_cboTextStorlek = editableComboBox(this, QStringLiteral("cboTextStorlek"));
+    m_cboTsnitt = editableComboBox(this, QStringLiteral("cboTsnitt"));
+    m_txtwebblasare = new QLineEdit(this);
+    m_txtwebblasare->setObjectName(QStringLiteral("txtwebblasare"));
+    m_label1 =
+        label(this, QStringLiteral("Label1"), QStringLiteral("Textstorlek:"), m_cboTextStorlek);
+    m_label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Teckensnitt:"), m_cboTsnitt);
+    m_label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Sökväg till webbläsare:"),
+                     m_txtwebblasare);
+    m_cmdBladdra = button(this, QStringLiteral("cmdBladdra"), QStringLiteral("Bläddra..."));
+    m_cmdOk = button(this, QStringLiteral("cmdOk"), QStringLiteral("OK"));
+    m_cmdAvbryt = button(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"));
+
+    connect(m_cmdBladdra, &QPushButton::clicked, this, &FrmInst::cmdBladdra_Click);
+    connect(m_cmdOk, &QPushButton::clicked, this, &FrmInst::cmdOk_Click);
+    connect(m_cmdAvbryt, &QPushButton::clicked, this, &FrmInst::unload);
+}
+
+void FrmInst::layOutControls() {
+    m_txtwebblasare->setMinimumWidth(320);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(m_label1, 0, 0);
+    fields->addWidget(m_cboTextStorlek, 0, 1, Qt::AlignLeft);
+    fields->addWidget(m_label2, 1, 0);
+    fields->addWidget(m_cboTsnitt, 1, 1, Qt::AlignLeft);
+    fields->addWidget(m_label3, 2, 0);
+    fields->addWidget(m_txtwebblasare, 2, 1);
+    fields->addWidget(m_cmdBladdra, 3, 1, Qt::AlignRight);
+    fields->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdOk);
+    buttons->addWidget(m_cmdAvbryt);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    setTabOrder(m_cboTextStorlek, m_cboTsnitt);
+    setTabOrder(m_cboTsnitt, m_txtwebblasare);
+    setTabOrder(m_txtwebblasare, m_cmdBladdra);
+    setTabOrder(m_cmdBladdra, m_cmdOk);
+    setTabOrder(m_cmdOk, m_cmdAvbryt);
+}
+
+void FrmInst::Form_Load() {
+    const shell::EditorState& state = editor().state();
+    // Filling a list selects its first entry; the boxes show the values in use instead.
+    m_cboTextStorlek->addItems({QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
+                                QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13"),
+                                QStringLiteral("14")});
+    m_cboTsnitt->addItems({QStringLiteral("Arial"), QStringLiteral("Courier New"),
+                           QStringLiteral("MS Sans Serif"), QStringLiteral("Times New Roman")});
+    m_cboTextStorlek->setCurrentIndex(-1);
+    m_cboTsnitt->setCurrentIndex(-1);
+    m_cboTextStorlek->setEditText(text::writeWithSignPlace(state.intTextStorlek));
+    m_cboTsnitt->setEditText(state.strTsnitt);
+    m_txtwebblasare->setText(state.strWebblasare);
+}
+
+void FrmInst::closeBoxPressed() {
+    // Like "Avbryt": the document window was never disabled, so there is nothing to enable.
+}
+
+void FrmInst::cmdBladdra_Click() {
+    const platform::FileChoice choice = editor().platform().showFileDialog(
+        {platform::FileDialogKind::Open, kProgramFilter, m_browsedPath, QString()}, this);
+    if (!choice.cancelled) {
+        if (choice.fullPath.isEmpty()) {
+            editor().showFailure(kPathNotFound);
+            return;
+        }
+        m_browsedPath = choice.fullPath;
+        m_browsedFileName = choice.fileName;
+    }
+    // After Cancel the field shows what the dialog remembers: empty at the first browse.
+    m_txtwebblasare->setText(m_browsedPath);
+}
+
+void FrmInst::cmdOk_Click() {
+    if (!browserCheckPasses(
+            {m_browsedFileName, m_txtwebblasare->text(), editor().state().strWebblasare})) {
+        editor().showFailure(kBrowserRefused);
+        return;
+    }
+    if (!applyAndStore()) {
+        editor().showFailure(kSettingsFailed);
+        return;
+    }
+    unload();
+}
+
+bool FrmInst::applyAndStore() {
+    const QString sizeText = m_cboTextStorlek->currentText();
+    const QString fontName = m_cboTsnitt->currentText();
+    const QString browserPath = m_txtwebblasare->text();
+    QPlainTextEdit& txtHtml = editor().txtHtml();
+
+    if (fontName.isEmpty())
+        return false; // a font without a name cannot be set
+    QFont font = txtHtml.font();
+    font.setFamily(fontName);
+    txtHtml.setFont(font);
+
+    const std::optional<double> points = pointSizeFromText(sizeText);
+    if (!points)
+        return false;
+    font.setPointSizeF(*points);
+    txtHtml.setFont(font);
+
+    shell::EditorState& state = editor().state();
+    if (!browserPath.isEmpty())
+        state.strWebblasare = browserPath;
+    const std::optional<qint16> count = text::countFromText(sizeText);
+    if (!count)
+        return false;
+    state.intTextStorlek = *count;
+    state.strTsnitt = fontName;
+
+    return writeSettingsFile(editor().platform(), {sizeText, fontName, state.strWebblasare}) ==
+           platform::WriteResult::Written;
+}
+
+} // namespace vimla::settings

@@ -1,0 +1,13 @@
+#include "settings/SettingsWindows.h"
+
+#include "settings/FrmInst.h"
+#include "shell/Editor.h"
+
+namespace vimla::settings {
+
+void registerSettingsWindows(shell::Editor& editor) {
+    editor.registerWindow(QStringLiteral("frmInst"),
+                          [](shell::Editor& owner) -> QWidget* { return new FrmInst(owner); });
+}
+
+} // namespace vimla::settings
