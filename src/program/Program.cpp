@@ -1,5 +1,6 @@
 #include "program/Program.h"
 
+#include "dialogs/DialogWindows.h"
 #include "settings/SettingsWindows.h"
 
 namespace vimla::program {
@@ -7,6 +8,7 @@ namespace vimla::program {
 std::unique_ptr<shell::Editor> startProgram(platform::Platform& platform) {
     auto editor = std::make_unique<shell::Editor>(platform);
     settings::registerSettingsWindows(*editor);
+    dialogs::registerDialogWindows(*editor);
     editor->start();
     return editor;
 }

@@ -1,0 +1,70 @@
+#include "dialogs/DialogParts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vimla::dialogs {
+namespace {
+
+QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* buddy,
+                  QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLabel* addLabelledField(QGridLayout* layout, int row, const QString& labelName,
+                         const QString& caption, QWidget* field) {
+    QLabel* label = makeLabel(labelName, caption, field, layout->parentWidget());
+    layout->addWidget(label, row, 0);
+    layout->addWidget(field, row, 1);
+    return label;
+}
+
+QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(objectName);
+    return field;
+}
+
+QComboBox* makeEditableComboBox(const QString& objectName, const QStringList& items,
+                                const QString& initialText, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(initialText);
+    return box;
+}
+
+OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, QWidget* parent) {
+    const OkAvbrytButtons buttons{
+        makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), parent),
+        makeButton(QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), parent)};
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(buttons.cmdOk);
+    buttonRow->addStretch();
+    buttonRow->addWidget(buttons.cmdAvbryt);
+    layout->addLayout(buttonRow, row, 0, 1, layout->columnCount());
+    return buttons;
+}
+
+} // namespace vimla::dialogs

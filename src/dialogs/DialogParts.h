@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace vimla::dialogs {
+
+// The controls every markup dialog is built from, named and set up alike.
+
+// A field label; the field is its buddy, so screen readers name the field by it.
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* buddy,
+                  QWidget* parent);
+
+// A field with its label to the left, on a row of the layout.
+QLabel* addLabelledField(QGridLayout* layout, int row, const QString& labelName,
+                         const QString& caption, QWidget* field);
+
+QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent);
+
+// An editable drop-down box whose text is exactly what was chosen or typed: Enter adds nothing
+// to the list and nothing is completed while typing.
+QComboBox* makeEditableComboBox(const QString& objectName, const QStringList& items,
+                                const QString& initialText, QWidget* parent);
+
+struct OkAvbrytButtons {
+    QPushButton* cmdOk;
+    QPushButton* cmdAvbryt;
+};
+
+// "OK" at the left and "Avbryt" at the right, on a row of their own under the fields. Neither
+// is a default button.
+OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, QWidget* parent);
+
+} // namespace vimla::dialogs

@@ -1,0 +1,44 @@
+#include "dialogs/FrmLank.h"
+
+#include "dialogs/DialogParts.h"
+#include "dialogs/MarkupHtml.h"
+#include "shell/Editor.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vimla::dialogs {
+
+FrmLank::FrmLank(shell::Editor& editor)
+    : FormWindow(editor, QStringLiteral("frmLank"), QStringLiteral("Länk")),
+      m_txtLankadr(makeLineEdit(QStringLiteral("txtLankadr"), this)),
+      m_txtLanktext(makeLineEdit(QStringLiteral("txtLanktext"), this)) {
+    auto* layout = new QGridLayout(this);
+    addLabelledField(layout, 0, QStringLiteral("Label1"), QStringLiteral("Länkens adress:"),
+                     m_txtLankadr);
+    addLabelledField(layout, 1, QStringLiteral("Label2"), QStringLiteral("Länkens text:"),
+                     m_txtLanktext);
+    const OkAvbrytButtons buttons = addOkAvbrytRow(layout, 2, this);
+
+    setTabOrder(m_txtLankadr, m_txtLanktext);
+    setTabOrder(m_txtLanktext, buttons.cmdOk);
+    setTabOrder(buttons.cmdOk, buttons.cmdAvbryt);
+    m_txtLankadr->setFocus();
+
+    connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmLank::cmdOk_Click);
+    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmLank::cmdAvbryt_Click);
+}
+
+void FrmLank::cmdOk_Click() {
+    editor().writeSelectedText(linkHtml({m_txtLankadr->text(), m_txtLanktext->text()}));
+    unload();
+    editor().EditorPa();
+}
+
+void FrmLank::cmdAvbryt_Click() {
+    unload();
+    editor().EditorPa();
+}
+
+} // namespace vimla::dialogs

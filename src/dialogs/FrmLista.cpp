@@ -1,0 +1,58 @@
+#include "dialogs/FrmLista.h"
+
+#include "dialogs/DialogParts.h"
+#include "dialogs/MarkupHtml.h"
+#include "shell/Editor.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vimla::dialogs {
+
+FrmLista::FrmLista(shell::Editor& editor)
+    : FormWindow(editor, QStringLiteral("frmLista"), QStringLiteral("Lista")),
+      m_optOnum(new QRadioButton(QStringLiteral("Onumrerad"), this)),
+      m_optNum(new QRadioButton(QStringLiteral("Numrerad"), this)),
+      m_txtAntal(makeLineEdit(QStringLiteral("txtAntal"), this)) {
+    m_optOnum->setObjectName(QStringLiteral("optOnum"));
+    m_optNum->setObjectName(QStringLiteral("optNum"));
+    m_optOnum->setChecked(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_optOnum, 0, 0, 1, 2);
+    layout->addWidget(m_optNum, 1, 0, 1, 2);
+    addLabelledField(layout, 2, QStringLiteral("Label1"), QStringLiteral("Antal rader i listan"),
+                     m_txtAntal);
+    const OkAvbrytButtons buttons = addOkAvbrytRow(layout, 3, this);
+
+    setTabOrder(m_optOnum, m_optNum);
+    setTabOrder(m_optNum, m_txtAntal);
+    setTabOrder(m_txtAntal, buttons.cmdOk);
+    setTabOrder(buttons.cmdOk, buttons.cmdAvbryt);
+    m_optOnum->setFocus();
+
+    connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmLista::cmdOk_Click);
+    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmLista::cmdAvbryt_Click);
+}
+
+void FrmLista::cmdOk_Click() {
+    const ListKind kind = m_optOnum->isChecked() ? ListKind::Unnumbered : ListKind::Numbered;
+    const BuiltMarkup list = listHtml({kind, m_txtAntal->text()});
+    if (list.isRefused()) {
+        // The pupil keeps the dialog and its entries to correct the count.
+        editor().showFailure(refusalMessage(*list.refusal));
+        return;
+    }
+    editor().writeSelectedText(list.html);
+    unload();
+    editor().EditorPa();
+}
+
+void FrmLista::cmdAvbryt_Click() {
+    unload();
+    editor().EditorPa();
+}
+
+} // namespace vimla::dialogs
