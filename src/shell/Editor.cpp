@@ -313,8 +313,13 @@ QWidget* Editor::showWindow(const QString& objectName) {
 }
 
 QWidget* Editor::showDialog(const QString& objectName) {
+    const QPointer<QWidget> documentFrame = frmHtml().parentWidget();
+    const bool wasEnabled = documentFrame->isEnabled();
     EditorAv();
-    return showWindow(objectName);
+    QWidget* window = showWindow(objectName);
+    if (!window && documentFrame) // no dialog will enable the document window again
+        documentFrame->setEnabled(wasEnabled);
+    return window;
 }
 
 void Editor::documentWindowUnloaded() {

@@ -2,7 +2,9 @@
 
 #include "shell/DocumentWindow.h"
 #include "shell/Editor.h"
+#include "shell/ToolbarFaces.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -10,6 +12,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace vimla::shell {
 
@@ -43,16 +46,45 @@ void MainWindow::createMenu() {
     }
 }
 
+namespace {
+
+// Toolbar buttons carry only their face: no caption, key or tooltip (an action without text has
+// no tooltip).
+void addButtons(MainWindow& window, QToolBar& bar, const QList<ToolbarFace>& faces,
+                void (MainWindow::*buttonClick)(int)) {
+    for (int index = 1; index <= faces.size(); ++index) {
+        const ToolbarFace& face = faces[index - 1];
+        QAction* action = bar.addAction(face.icon, QString());
+        action->setObjectName(bar.objectName() + QStringLiteral("Button") + QString::number(index));
+        QObject::connect(action, &QAction::triggered, &window,
+                         [&window, buttonClick, index] { (window.*buttonClick)(index); });
+        bar.widgetForAction(action)->setAccessibleName(face.accessibleName);
+    }
+}
+
+} // namespace
+
 void MainWindow::createToolbars() {
     m_toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar1->setAccessibleName(QStringLiteral("Formatering"));
+    m_toolbar1->setIconSize(kToolbar1FaceSize);
+    addButtons(*this, *m_toolbar1, toolbar1Faces(), &MainWindow::Toolbar1_ButtonClick);
     addToolBarBreak();
     m_toolbar2 = addToolBar(QStringLiteral("Toolbar2"));
     m_toolbar2->setObjectName(QStringLiteral("Toolbar2"));
+    m_toolbar2->setAccessibleName(QStringLiteral("Infoga"));
+    m_toolbar2->setIconSize(kToolbar2FaceSize);
+    addButtons(*this, *m_toolbar2, toolbar2Faces(), &MainWindow::Toolbar2_ButtonClick);
     for (QToolBar* bar : {m_toolbar1, m_toolbar2}) {
         bar->setMovable(false);
         bar->setFloatable(false);
         bar->toggleViewAction()->setEnabled(false);
+        bar->setContextMenuPolicy(Qt::PreventContextMenu); // no menu to hide the toolbars
+        // No button takes the focus (the overflow button neither), so the selection in the
+        // editor stays where the pupil left it.
+        for (QToolButton* button : bar->findChildren<QToolButton*>())
+            button->setFocusPolicy(Qt::NoFocus);
     }
 }
 
@@ -80,7 +112,8 @@ QMdiSubWindow* MainWindow::addDocumentWindow(DocumentWindow* document) {
     sub->setObjectName(QStringLiteral("frmHtmlFrame"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(QIcon());
-    const QSize area = m_mdiArea->viewport()->size();
+    // The area of the frame, also while the frame is not shown yet and its viewport is unsized.
+    const QSize area = m_mdiArea->contentsRect().size();
     const QSize size(area.width() * 9 / 10, area.height() * 9 / 10);
     sub->resize(size);
     sub->move((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
@@ -93,14 +126,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
-}
-
-void MainWindow::Toolbar1_ButtonClick(int index) {
-    Q_UNUSED(index);
-}
-
-void MainWindow::Toolbar2_ButtonClick(int index) {
-    Q_UNUSED(index);
 }
 
 } // namespace vimla::shell
