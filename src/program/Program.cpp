@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogWindows.h"
 #include "settings/SettingsWindows.h"
+#include "templates/TemplateWindows.h"
 
 namespace vimla::program {
 
@@ -9,6 +10,7 @@ std::unique_ptr<shell::Editor> startProgram(platform::Platform& platform) {
     auto editor = std::make_unique<shell::Editor>(platform);
     settings::registerSettingsWindows(*editor);
     dialogs::registerDialogWindows(*editor);
+    templates::registerTemplateWindows(*editor);
     editor->start();
     return editor;
 }

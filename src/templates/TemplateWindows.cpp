@@ -1,0 +1,22 @@
+#include "templates/TemplateWindows.h"
+
+#include "shell/Editor.h"
+#include "templates/FrmBody.h"
+#include "templates/FrmRam.h"
+#include "templates/FrmRamar.h"
+
+namespace vimla::templates {
+
+void registerTemplateWindows(shell::Editor& editor) {
+    editor.registerWindow(QStringLiteral("frmBody"),
+                          [](shell::Editor& e) { return new FrmBody(e); });
+    editor.registerWindow(QStringLiteral("frmRamar"),
+                          [](shell::Editor& e) { return new FrmRamar(e); });
+    for (FrameLayout layout :
+         {FrameLayout::Columns, FrameLayout::Rows, FrameLayout::RowsAndColumns}) {
+        editor.registerWindow(FrmRam::formName(layout),
+                              [layout](shell::Editor& e) { return new FrmRam(e, layout); });
+    }
+}
+
+} // namespace vimla::templates
