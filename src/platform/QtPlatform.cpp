@@ -17,6 +17,11 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace vimla::platform {
 namespace {
 
@@ -55,6 +60,18 @@ void setSwedishLabels(QFileDialog& dialog, FileDialogKind kind) {
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
     dialog.setLabelText(QFileDialog::Accept, open ? QStringLiteral("Öppna") : QStringLiteral("Spara"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+}
+
+bool syncedToDisk(QFileDevice& file) {
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) == 0)
+        return true;
+    // A file system that cannot sync has nothing to wait for.
+    return errno == EINVAL || errno == ENOTSUP;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
 }
 
 } // namespace
@@ -120,7 +137,9 @@ QString QtPlatform::clipboardText() {
 
 std::optional<QByteArray> QtPlatform::readFile(const QString& path, qint64 maxBytes) {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    // Only ordinary files: opening a named pipe would wait forever for a writer, and a device
+    // never ends.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     if (file.size() > maxBytes)
         return std::nullopt;
@@ -134,12 +153,20 @@ WriteResult QtPlatform::writeFileAtomically(const QString& path, const QByteArra
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return WriteResult::Failed;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting(); // otherwise commit() would keep a cut-off file
-        file.commit();
+    // Every byte must be on the disk before the old file is replaced. commit() alone is not
+    // enough: when the disk is full it ignores a failed flush of the last buffered bytes and of
+    // the sync, and puts a cut-off (even empty) file in place of the old one.
+    if (writeContents(file, bytes) != bytes.size() || !file.flush() || !syncedToDisk(file)) {
+        file.cancelWriting();
+        file.commit(); // removes the temporary file
         return WriteResult::Failed;
     }
+    // On any failure of the rename, commit() removes the temporary file and leaves the old file.
     return file.commit() ? WriteResult::Written : WriteResult::Failed;
+}
+
+qint64 QtPlatform::writeContents(QIODevice& file, const QByteArray& bytes) {
+    return file.write(bytes);
 }
 
 QStringList QtPlatform::fileNamesIn(const QString& folder) {

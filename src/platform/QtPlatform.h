@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <QIODevice>
+
 namespace vimla::platform {
 
 // The platform as the running program uses it.
@@ -27,6 +29,11 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QSize screenSize() override;
     void endProgram() override;
+
+protected:
+    // Writes the bytes into the opened file and returns how many were written; tests replace it
+    // to make the disk fill up part way.
+    virtual qint64 writeContents(QIODevice& file, const QByteArray& bytes);
 };
 
 } // namespace vimla::platform
