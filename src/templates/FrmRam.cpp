@@ -38,6 +38,8 @@ QLineEdit* addPercentField(QWidget* parent, QGridLayout* grid, int row, int colu
                            const QString& objectName, const QString& caption, const QString& text) {
     auto* field = new QLineEdit(text, parent);
     field->setObjectName(objectName);
+    // Room for a percentage such as " 87.5" rather than a whole line.
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     auto* label = new QLabel(caption, parent);
     label->setBuddy(field);
     auto* percent = new QLabel(QStringLiteral("%"), parent);
