@@ -1,8 +1,10 @@
 #include "dialogs/DialogWindows.h"
 
+#include "dialogs/FrmBild.h"
 #include "dialogs/FrmFont.h"
 #include "dialogs/FrmLank.h"
 #include "dialogs/FrmLista.h"
+#include "dialogs/FrmStor.h"
 #include "dialogs/FrmTabell.h"
 #include "shell/Editor.h"
 
@@ -17,6 +19,10 @@ void registerDialogWindows(shell::Editor& editor) {
                           [](shell::Editor& e) { return new FrmLank(e); });
     editor.registerWindow(QStringLiteral("frmTabell"),
                           [](shell::Editor& e) { return new FrmTabell(e); });
+    editor.registerWindow(QStringLiteral("frmBild"),
+                          [](shell::Editor& e) { return new FrmBild(e); });
+    editor.registerWindow(QStringLiteral("frmStor"),
+                          [](shell::Editor& e) { return new FrmStor(e); });
 }
 
 } // namespace vimla::dialogs
