@@ -31,7 +31,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L bench --output-on-failure -j1 -V | grep -E '^[0-9]+: (RESULT|BENCH|  )' || true
+	bench/run-benchmarks.sh $(BUILD)
 
 install: build
 	$(SUDO) cmake --install $(BUILD)

@@ -1,5 +1,6 @@
 // Start-up, opening and saving, measured in one process per run. Usage:
-//   bench_editor startup-editor | startup-bare     time from main() to the first paint
+//   bench_editor startup-editor | startup-bare | startup-textbox
+//                                                  time from main() to the first paint
 //   bench_editor open <file>                       open and show a file; then save it
 // Prints one line "RESULT <name> <milliseconds> ms" per figure, and the peak memory.
 
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -75,6 +77,20 @@ int startupBare() {
     return 0;
 }
 
+// The least any text editor shows: a frame with a menu and a plain text box.
+int startupTextBox() {
+    QMainWindow window;
+    window.resize(800, 600);
+    window.menuBar()->addMenu(QStringLiteral("&Arkiv"))->addAction(QStringLiteral("&Avsluta"));
+    auto* text = new QPlainTextEdit(&window);
+    window.setCentralWidget(text);
+    FirstPaint paint(text->viewport());
+    window.show();
+    QApplication::exec();
+    report("startup-textbox", sinceMain.nsecsElapsed() / 1e6);
+    return 0;
+}
+
 int startupEditor() {
     QTemporaryDir folder;
     BenchPlatform platform;
@@ -117,6 +133,8 @@ int main(int argc, char* argv[]) {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (mode == QLatin1String("startup-bare"))
         return startupBare();
+    if (mode == QLatin1String("startup-textbox"))
+        return startupTextBox();
     if (mode == QLatin1String("startup-editor"))
         return startupEditor();
     if (mode == QLatin1String("open") && argc > 2)

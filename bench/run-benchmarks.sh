@@ -15,9 +15,13 @@ figure() {
 }
 
 echo "== Start-up to first paint (median of 15 runs)"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
 bare=$(figure startup-bare 15 "$bench/bench_editor" startup-bare)
+textbox=$(figure startup-textbox 15 "$bench/bench_editor" startup-textbox)
 editor=$(figure startup-editor 15 "$bench/bench_editor" startup-editor)
-echo "bare QMainWindow: $bare ms; editor: $editor ms; ratio $(awk -v a="$editor" -v b="$bare" 'BEGIN{printf "%.2f", a/b}')"
+echo "empty QMainWindow: $bare ms"
+echo "QMainWindow with a menu and a plain text box: $textbox ms"
+echo "editor: $editor ms (ratio to the text-box window $(ratio "$editor" "$textbox"), to the empty one $(ratio "$editor" "$bare"))"
 
 # A page of HTML repeated up to the size wanted, CR LF line breaks.
 make_html() {

@@ -5,6 +5,7 @@
 #include "text/Windows1252.h"
 
 #include <QFileInfo>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -42,8 +43,10 @@ void Editor::start() {
     const QSize size(screen.width() * 2 / 3, screen.height() * 2 / 3);
     m_mainWindow->resize(size);
     m_mainWindow->move((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2);
-    m_mainWindow->show();
+    // The document window goes in before the frame is shown, so start-up lays out and paints once.
+    m_mainWindow->layout()->activate();
     loadDocumentWindow();
+    m_mainWindow->show();
 }
 
 MainWindow& Editor::mdiForm1() {
