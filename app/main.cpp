@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vimlahtml"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vimlaskolans HTML-editor"));
+    // No display name: the window system would append it to every caption.
     vimla::platform::QtPlatform platform;
     const auto program = vimla::program::startProgram(platform);
     return QApplication::exec();

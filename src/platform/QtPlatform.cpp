@@ -78,7 +78,9 @@ bool syncedToDisk(QFileDevice& file) {
 
 Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
     QMessageBox box(parent ? parent : QApplication::activeWindow());
-    box.setWindowTitle(message.title);
+    // The window system puts the program's name on a window without a title; a blank keeps the
+    // title bar empty.
+    box.setWindowTitle(message.title.isEmpty() ? QStringLiteral(" ") : message.title);
     box.setTextFormat(Qt::PlainText); // file names are shown as they are, never as markup
     box.setText(message.text);
     box.setIcon(message.icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
