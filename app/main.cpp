@@ -2,9 +2,13 @@
 #include "program/Program.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/se.vimlaskolan.HtmlEditor.svg")));
+    // The installed menu entry, from which a desktop takes the name and icon it shows.
+    QApplication::setDesktopFileName(QStringLiteral("se.vimlaskolan.HtmlEditor"));
     QApplication::setApplicationName(QStringLiteral("vimlahtml"));
     // No display name: the window system would append it to every caption.
     vimla::platform::QtPlatform platform;
