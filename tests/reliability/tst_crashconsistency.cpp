@@ -109,6 +109,7 @@ private slots:
         int duringSave = 0;
         int oldKept = 0;
         int newInPlace = 0;
+        int leftBehind = 0;
         for (int kill = 0; kill < kills; ++kill) {
             Saver saver(path, onDisk + 1);
             QVERIFY2(saver.waitForLine("saving"), "the saver did not start saving");
@@ -136,13 +137,14 @@ private slots:
                                     .arg(file.size())));
             (*version == onDisk ? oldKept : newInPlace) += 1;
             onDisk = *version;
-            // A killed save cannot clean up; what it leaves must at least not be the document.
+            // A killed save cannot clean up after itself; count what it leaves.
             for (const QString& name : leftovers(folder.path()))
-                QFile::remove(folder.filePath(name));
+                leftBehind += QFile::remove(folder.filePath(name));
         }
         qInfo("%d kills survived (%d of them part way through a save): old version kept %d "
-              "times, new version in place %d times, no file cut off or mixed",
-              kills, duringSave, oldKept, newInPlace);
+              "times, new version in place %d times, no file cut off or mixed, %d temporary "
+              "files left behind",
+              kills, duringSave, oldKept, newInPlace, leftBehind);
         // Kills that never hit a save, or never let one finish, would prove little.
         QVERIFY(duringSave > kills / 2);
         QVERIFY(oldKept > 0 && newInPlace > 0);

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -139,7 +140,18 @@ void run(const QString& program, const QStringList& arguments) {
                         QString::fromLocal8Bit(process.readAll())));
 }
 
+// True only for a small tmpfs mounted exactly at `folder`: the private mount tests empty their
+// folders and fill their disk, which must never happen anywhere else.
+bool isPrivateTmpfs(const QString& folder) {
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
+        return false;
+    const QStorageInfo storage(folder);
+    return storage.isValid() && storage.fileSystemType() == "tmpfs" &&
+           QDir(storage.rootPath()) == QDir(folder) && storage.bytesTotal() <= 4 * 1024 * 1024;
+}
+
 void removeEntries(const QString& folder) {
+    QVERIFY2(isPrivateTmpfs(folder), qPrintable(folder + QStringLiteral(" is no private tmpfs")));
     for (const QString& name : entriesOf(folder)) {
         const QString path = QDir(folder).filePath(name);
         if (QFileInfo(path).isDir())
@@ -163,6 +175,11 @@ Q_DECLARE_METATYPE(Flow)
 class PrivateMountFaults : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        QVERIFY(isPrivateTmpfs(qEnvironmentVariable(kFullDiskVariable)));
+        QVERIFY(isPrivateTmpfs(qEnvironmentVariable(kReadOnlyVariable)));
+    }
+
     void diskFills_data() {
         QTest::addColumn<Flow>("flow");
         addFlowRows("64 KB disk fills");
@@ -186,8 +203,12 @@ private slots:
                            QFile filler(QDir(disk).filePath(QStringLiteral("fyllnad")));
                            QVERIFY(filler.open(QIODevice::WriteOnly));
                            const QByteArray block(4096, 'x');
-                           while (filler.write(block) == block.size() && filler.flush()) {
+                           // The disk holds 64 KB; the bound only guards against a mistake.
+                           for (int i = 0;
+                                i < 64 && filler.write(block) == block.size() && filler.flush();
+                                ++i) {
                            }
+                           QVERIFY(QStorageInfo(disk).bytesAvailable() == 0);
                        }});
     }
 
