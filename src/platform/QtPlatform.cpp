@@ -110,10 +110,11 @@ FileChoice QtPlatform::showFileDialog(const FileDialogRequest& request, QWidget*
     QFileDialog dialog(parent ? parent : QApplication::activeWindow());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // the editor asks on its own
-    setSwedishLabels(dialog, request.kind);
     const bool open = request.kind == FileDialogKind::Open;
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // After the modes: setting the accept mode makes new buttons, with Qt's English captions.
+    setSwedishLabels(dialog, request.kind);
     dialog.setNameFilters(nameFiltersFrom(request.filter));
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);

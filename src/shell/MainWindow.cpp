@@ -111,7 +111,6 @@ QMdiSubWindow* MainWindow::addDocumentWindow(DocumentWindow* document) {
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(document);
     sub->setObjectName(QStringLiteral("frmHtmlFrame"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(QIcon());
     // The area of the frame, also while the frame is not shown yet and its viewport is unsized.
     const QSize area = m_mdiArea->contentsRect().size();
     const QSize size(area.width() * 9 / 10, area.height() * 9 / 10);

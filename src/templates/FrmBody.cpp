@@ -77,6 +77,9 @@ FrmBody::FrmBody(shell::Editor& editor)
     buttons->addWidget(cmdTom);
     buttons->addWidget(cmdAvbryt);
 
+    // Room for a whole page title; the other fields of the form grow with it.
+    m_txtTitel->setMinimumWidth(m_txtTitel->fontMetrics().averageCharWidth() * 32);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
