@@ -110,7 +110,7 @@ xdotool key --delay 40 Tab Tab Tab Tab space # past font, browser path and "Blä
 wait_for 5 window_gone "Inställningar" || fail "\"Inställningar\" stayed open"
 saved=$(find "$user_home" -name vimlahtml.ini)
 [[ -n $saved ]] || fail "the settings were not saved in the user's configuration folder"
-printf '14\r\nCourier New\r\n/usr/bin/xdg-open\r\n' | cmp - "$saved" || fail "saved settings: $(od -c "$saved")"
+printf '14\r\nDejaVu Sans Mono\r\n/usr/bin/xdg-open\r\n' | cmp - "$saved" || fail "saved settings: $(od -c "$saved")"
 [[ $(od -c "$prefix/bin/vimlahtml.ini") == "$installed_settings" ]] ||
     fail "the installed settings file was changed"
 
