@@ -68,6 +68,8 @@ public:
     // Names (without folder) of the files in a folder, hidden ones included; folders excluded.
     virtual QStringList fileNamesIn(const QString& folder) = 0;
     virtual bool fileExists(const QString& path) = 0;
+    // The size of an ordinary file, or std::nullopt when there is none at that path.
+    virtual std::optional<qint64> fileSize(const QString& path) = 0;
     virtual bool isWritableFolder(const QString& folder) = 0;
     // Creates the folder and its parents; true when it exists afterwards.
     virtual bool makeFolder(const QString& folder) = 0;

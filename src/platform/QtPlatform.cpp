@@ -180,6 +180,13 @@ bool QtPlatform::fileExists(const QString& path) {
     return QFileInfo(path).isFile();
 }
 
+std::optional<qint64> QtPlatform::fileSize(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    return info.size();
+}
+
 bool QtPlatform::isWritableFolder(const QString& folder) {
     // Asking the file system beats reading mode bits, which root and read-only mounts ignore.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vimla-probe-XXXXXX")));

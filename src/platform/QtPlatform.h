@@ -20,6 +20,7 @@ public:
     WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) override;
     QStringList fileNamesIn(const QString& folder) override;
     bool fileExists(const QString& path) override;
+    std::optional<qint64> fileSize(const QString& path) override;
     bool isWritableFolder(const QString& folder) override;
     bool makeFolder(const QString& folder) override;
 

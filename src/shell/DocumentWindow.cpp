@@ -3,14 +3,22 @@
 #include "shell/Editor.h"
 #include "shell/SettingsLocation.h"
 #include "text/PointSize.h"
+#include "text/LongLines.h"
 #include "text/SettingsFile.h"
 #include "text/Windows1252.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace vimla::shell {
+namespace {
+
+// Lines up to this length wrap at blanks; a longer one makes the whole text wrap anywhere.
+constexpr qsizetype kLongestWordWrappedLine = 10000;
+
+} // namespace
 
 DocumentWindow::DocumentWindow(Editor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor), m_txtHtml(new QPlainTextEdit(this)) {
@@ -33,6 +41,37 @@ DocumentWindow::DocumentWindow(Editor& editor, QWidget* parent)
     setFocusProxy(m_txtHtml);
 
     connect(m_txtHtml, &QPlainTextEdit::textChanged, this, &DocumentWindow::txtHtml_Change);
+    connect(m_txtHtml->document(), &QTextDocument::contentsChange, this,
+            &DocumentWindow::txtHtml_ContentsChange);
+}
+
+void DocumentWindow::adaptWrappingTo(QStringView incoming, Incoming how) {
+    const bool longLine = text::hasLineLongerThan(incoming, kLongestWordWrappedLine);
+    if (how == Incoming::ReplacesAll)
+        setWrapsAnywhere(longLine);
+    else if (longLine)
+        setWrapsAnywhere(true);
+}
+
+// Typing and pasting with the keyboard can make a line long too; only the changed lines are
+// looked at, never the whole text.
+void DocumentWindow::txtHtml_ContentsChange(int position, int, int added) {
+    if (m_txtHtml->wordWrapMode() == QTextOption::WrapAnywhere)
+        return;
+    for (QTextBlock block = m_txtHtml->document()->findBlock(position);
+         block.isValid() && block.position() <= position + added; block = block.next()) {
+        if (block.length() > kLongestWordWrappedLine) {
+            setWrapsAnywhere(true);
+            return;
+        }
+    }
+}
+
+void DocumentWindow::setWrapsAnywhere(bool anywhere) {
+    const QTextOption::WrapMode mode =
+        anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (m_txtHtml->wordWrapMode() != mode)
+        m_txtHtml->setWordWrapMode(mode);
 }
 
 void DocumentWindow::Form_Load() {

@@ -19,6 +19,12 @@ public:
     // Reads the settings, applies the editor font and names the document "Namnlös".
     void Form_Load();
 
+    enum class Incoming { ReplacesAll, AddsToText };
+    // Word wrapping costs the square of a line's length when the line has no blank to break at,
+    // so a text with a very long line wraps at any character instead. Called before text is
+    // written, so even the first layout of such a line is quick.
+    void adaptWrappingTo(QStringView incoming, Incoming how);
+
     // The file name that the open and save dialogs start from; it survives between uses.
     QString dialogFileName() const { return m_dialogFileName; }
     void setDialogFileName(const QString& name) { m_dialogFileName = name; }
@@ -28,6 +34,8 @@ protected:
 
 private:
     void txtHtml_Change();
+    void txtHtml_ContentsChange(int position, int removed, int added);
+    void setWrapsAnywhere(bool anywhere);
     bool applySettings();
     void Form_QueryUnload(QCloseEvent* event);
 

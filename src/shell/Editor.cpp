@@ -103,6 +103,7 @@ QString Editor::text() {
 }
 
 void Editor::setText(const QString& text) {
+    frmHtml().adaptWrappingTo(text, DocumentWindow::Incoming::ReplacesAll);
     txtHtml().setPlainText(text::toEditorLineBreaks(text));
 }
 
@@ -111,6 +112,7 @@ QString Editor::selectedText() {
 }
 
 void Editor::writeSelectedText(const QString& text) {
+    frmHtml().adaptWrappingTo(text, DocumentWindow::Incoming::AddsToText);
     QPlainTextEdit& box = txtHtml();
     QTextCursor cursor = box.textCursor();
     cursor.beginEditBlock();
@@ -147,6 +149,10 @@ void Editor::Oppna() {
         return;
     if (choice.fullPath.isEmpty())
         return;
+    if (m_platform.fileSize(choice.fullPath).value_or(0) > kLargestDocumentBytes) {
+        showFailure(QStringLiteral("Filen är för stor för att öppnas."));
+        return;
+    }
     std::optional<QByteArray> bytes = m_platform.readFile(choice.fullPath, kLargestDocumentBytes);
     if (!bytes) {
         showFailure(QStringLiteral("Hittar inte filen"));
@@ -154,6 +160,7 @@ void Editor::Oppna() {
     }
     QString contents = text::decodeDocument(*bytes);
     bytes.reset(); // the bytes are no longer needed while the editor fills
+    frmHtml().adaptWrappingTo(contents, DocumentWindow::Incoming::ReplacesAll);
     txtHtml().setPlainText(contents);
     contents.clear();
     setCurrentFileName(choice.fullPath);

@@ -18,6 +18,8 @@ private slots:
     void windowRegistryKeepsOneInstance();
     void formCloseBoxActsAsAvbryt();
     void noBreakSpaceAndLineBreaksSurviveSelection();
+    void veryLongLinesWrapAnywhere_data();
+    void veryLongLinesWrapAnywhere();
 };
 
 void TestEditorState::everyEditMarksChanged_data() {
@@ -123,6 +125,29 @@ void TestEditorState::noBreakSpaceAndLineBreaksSurviveSelection() {
     h.setTextAndSelect(text, 0, 5);
     QCOMPARE(h.editor().selectedText(), text);
     QCOMPARE(h.editor().text(), text);
+}
+
+void TestEditorState::veryLongLinesWrapAnywhere_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("opened or replaced") << 0;
+    QTest::newRow("written as the selected text") << 1;
+    QTest::newRow("pasted with the keyboard") << 2;
+}
+
+void TestEditorState::veryLongLinesWrapAnywhere() {
+    QFETCH(int, how);
+    ProgramHarness h;
+    h.editor().setText("<P>kort rad\r\nen till");
+    QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QString longLine = "<IMG SRC=\"data:" + QString(20000, 'A') + "\">";
+    switch (how) {
+    case 0: h.editor().setText("a\r\n" + longLine); break;
+    case 1: h.editor().writeSelectedText(longLine); break;
+    case 2: h.txtHtml().insertPlainText(longLine); break;
+    }
+    QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAnywhere);
+    h.editor().setText("ny text"); // a new text wraps at blanks again
+    QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 QTEST_MAIN(TestEditorState)
