@@ -19,6 +19,7 @@ cleanup() {
     if [[ -n $program_pid ]] && kill -0 "$program_pid" 2>/dev/null; then
         kill "$program_pid" 2>/dev/null || true
     fi
+    chmod -R u+w "$work" # the program's folder may have been made read-only
     rm -rf "$work"
 }
 trap cleanup EXIT
