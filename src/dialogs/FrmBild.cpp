@@ -1,11 +1,11 @@
 #include "dialogs/FrmBild.h"
 
-#include "dialogs/DialogParts.h"
 #include "dialogs/FrmStor.h"
 #include "dialogs/ImageTag.h"
 #include "dialogs/PictureBox.h"
 #include "platform/Folders.h"
 #include "shell/Editor.h"
+#include "shell/FormParts.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +21,11 @@
 #include <QVBoxLayout>
 
 namespace vimla::dialogs {
+
+using shell::addOkAvbrytRow;
+using shell::makeLabel;
+using shell::makeLineEdit;
+using shell::OkAvbrytButtons;
 namespace {
 
 const QString kFilePatterns = QStringLiteral("*.gif;*.jpg");
@@ -224,13 +229,11 @@ void FrmBild::Picture1_DblClick() {
 void FrmBild::cmdOk_Click() {
     editor().writeSelectedText(
         imageTag({m_txtBild->text(), m_txtBredd->text(), m_txtHojd->text(), m_txtRam->text()}));
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 void FrmBild::cmdAvbryt_Click() {
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 } // namespace vimla::dialogs

@@ -1,8 +1,8 @@
 #include "dialogs/FrmFont.h"
 
-#include "dialogs/DialogParts.h"
 #include "dialogs/MarkupHtml.h"
 #include "shell/Editor.h"
+#include "shell/FormParts.h"
 #include "text/Colours.h"
 
 #include <QComboBox>
@@ -10,6 +10,11 @@
 #include <QPushButton>
 
 namespace vimla::dialogs {
+
+using shell::addLabelledField;
+using shell::addOkAvbrytRow;
+using shell::makeEditableComboBox;
+using shell::OkAvbrytButtons;
 namespace {
 
 const QStringList kSizes{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -49,13 +54,11 @@ void FrmFont::cmdOk_Click() {
         {m_cboFarg->currentText(), m_cboStorlek->currentText(), m_cboTsnitt->currentText()});
     // Omslut carries the selection through the clipboard, which then holds the selected text.
     editor().Omslut(openingTag, QStringLiteral("</FONT>"));
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 void FrmFont::cmdAvbryt_Click() {
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 } // namespace vimla::dialogs

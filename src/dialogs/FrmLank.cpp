@@ -1,14 +1,19 @@
 #include "dialogs/FrmLank.h"
 
-#include "dialogs/DialogParts.h"
 #include "dialogs/MarkupHtml.h"
 #include "shell/Editor.h"
+#include "shell/FormParts.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace vimla::dialogs {
+
+using shell::addLabelledField;
+using shell::addOkAvbrytRow;
+using shell::makeLineEdit;
+using shell::OkAvbrytButtons;
 
 FrmLank::FrmLank(shell::Editor& editor)
     : FormWindow(editor, QStringLiteral("frmLank"), QStringLiteral("Länk")),
@@ -32,13 +37,11 @@ FrmLank::FrmLank(shell::Editor& editor)
 
 void FrmLank::cmdOk_Click() {
     editor().writeSelectedText(linkHtml({m_txtLankadr->text(), m_txtLanktext->text()}));
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 void FrmLank::cmdAvbryt_Click() {
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 } // namespace vimla::dialogs

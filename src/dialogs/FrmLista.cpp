@@ -1,8 +1,8 @@
 #include "dialogs/FrmLista.h"
 
-#include "dialogs/DialogParts.h"
 #include "dialogs/MarkupHtml.h"
 #include "shell/Editor.h"
+#include "shell/FormParts.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -10,6 +10,11 @@
 #include <QRadioButton>
 
 namespace vimla::dialogs {
+
+using shell::addLabelledField;
+using shell::addOkAvbrytRow;
+using shell::makeLineEdit;
+using shell::OkAvbrytButtons;
 
 FrmLista::FrmLista(shell::Editor& editor)
     : FormWindow(editor, QStringLiteral("frmLista"), QStringLiteral("Lista")),
@@ -46,13 +51,11 @@ void FrmLista::cmdOk_Click() {
         return;
     }
     editor().writeSelectedText(list.html);
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 void FrmLista::cmdAvbryt_Click() {
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 } // namespace vimla::dialogs

@@ -1,8 +1,8 @@
 #include "dialogs/FrmTabell.h"
 
-#include "dialogs/DialogParts.h"
 #include "dialogs/MarkupHtml.h"
 #include "shell/Editor.h"
+#include "shell/FormParts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,6 +11,12 @@
 #include <QPushButton>
 
 namespace vimla::dialogs {
+
+using shell::addLabelledField;
+using shell::addOkAvbrytRow;
+using shell::makeEditableComboBox;
+using shell::makeLineEdit;
+using shell::OkAvbrytButtons;
 
 FrmTabell::FrmTabell(shell::Editor& editor)
     : FormWindow(editor, QStringLiteral("frmTabell"), QStringLiteral("Tabell")),
@@ -56,13 +62,11 @@ void FrmTabell::cmdOk_Click() {
         return;
     }
     editor().writeSelectedText(table.html);
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 void FrmTabell::cmdAvbryt_Click() {
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 } // namespace vimla::dialogs

@@ -4,6 +4,7 @@
 #include "settings/PointSizeText.h"
 #include "settings/SettingsWriter.h"
 #include "shell/Editor.h"
+#include "shell/FormParts.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"
 
@@ -24,28 +25,6 @@ const QString kSettingsFailed = QStringLiteral("Fel! Ändra inställningarna ige
 const QString kPathNotFound = QStringLiteral("Hittar inte sökvägen.");
 const QString kProgramFilter = QStringLiteral("program|*.exe;*.com|Alla filer|*.*");
 
-QComboBox* editableComboBox(QWidget* parent, const QString& objectName) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(objectName);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert); // Enter must not add the typed text to the list
-    return box;
-}
-
-QLabel* label(QWidget* parent, const QString& objectName, const QString& caption, QWidget* buddy) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(objectName);
-    l->setBuddy(buddy);
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 FrmInst::FrmInst(shell::Editor& editor)
@@ -56,18 +35,21 @@ FrmInst::FrmInst(shell::Editor& editor)
 }
 
 void FrmInst::createControls() {
-    m_cboTextStorlek = editableComboBox(this, QStringLiteral("cboTextStorlek"));
-    m_cboTsnitt = editableComboBox(this, QStringLiteral("cboTsnitt"));
+    m_cboTextStorlek =
+        shell::makeEditableComboBox(QStringLiteral("cboTextStorlek"), {}, QString(), this);
+    m_cboTsnitt = shell::makeEditableComboBox(QStringLiteral("cboTsnitt"), {}, QString(), this);
     m_txtwebblasare = new QLineEdit(this);
     m_txtwebblasare->setObjectName(QStringLiteral("txtwebblasare"));
-    m_label1 =
-        label(this, QStringLiteral("Label1"), QStringLiteral("Textstorlek:"), m_cboTextStorlek);
-    m_label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Teckensnitt:"), m_cboTsnitt);
-    m_label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Sökväg till webbläsare:"),
-                     m_txtwebblasare);
-    m_cmdBladdra = button(this, QStringLiteral("cmdBladdra"), QStringLiteral("Bläddra..."));
-    m_cmdOk = button(this, QStringLiteral("cmdOk"), QStringLiteral("OK"));
-    m_cmdAvbryt = button(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"));
+    m_label1 = shell::makeLabel(QStringLiteral("Label1"), QStringLiteral("Textstorlek:"),
+                                m_cboTextStorlek, this);
+    m_label2 = shell::makeLabel(QStringLiteral("Label2"), QStringLiteral("Teckensnitt:"),
+                                m_cboTsnitt, this);
+    m_label3 = shell::makeLabel(QStringLiteral("Label3"), QStringLiteral("Sökväg till webbläsare:"),
+                                m_txtwebblasare, this);
+    m_cmdBladdra =
+        shell::makeButton(QStringLiteral("cmdBladdra"), QStringLiteral("Bläddra..."), this);
+    m_cmdOk = shell::makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
+    m_cmdAvbryt = shell::makeButton(QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), this);
 
     connect(m_cmdBladdra, &QPushButton::clicked, this, &FrmInst::cmdBladdra_Click);
     connect(m_cmdOk, &QPushButton::clicked, this, &FrmInst::cmdOk_Click);

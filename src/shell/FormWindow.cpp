@@ -21,6 +21,11 @@ void FormWindow::unload() {
     close();
 }
 
+void FormWindow::unloadAndReturnToDocument() {
+    unload();
+    m_editor.EditorPa();
+}
+
 void FormWindow::closeBoxPressed() {
     m_editor.EditorPa();
 }

@@ -19,6 +19,9 @@ public:
     // Closes and deletes the window without running the close-box handling.
     void unload();
     bool isUnloading() const { return m_unloading; }
+    // The way out of a toolbar dialog: it unloads, then the document window is enabled again
+    // and has the focus.
+    void unloadAndReturnToDocument();
 
 protected:
     // By default the close box acts as "Avbryt" of a toolbar dialog: the window unloads and

@@ -1,5 +1,6 @@
 #include "templates/FrmBody.h"
 
+#include "shell/FormParts.h"
 #include "templates/DocumentReplacement.h"
 #include "templates/LockableComboBox.h"
 #include "text/Colours.h"
@@ -15,51 +16,27 @@
 namespace vimla::templates {
 namespace {
 
-QComboBox* prepareColourBox(QComboBox* box, const QString& objectName) {
-    box->setObjectName(objectName);
-    box->setEditable(true);
-    // Enter must not add the typed text to the list.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    // What the pupil types is what goes into the page, not a completed colour word.
-    box->setCompleter(nullptr);
-    box->addItems(text::colourList());
-    box->setCurrentIndex(-1);
-    box->setEditText(QString());
-    return box;
-}
-
-QLineEdit* lineEdit(const QString& objectName, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    return edit;
-}
-
 void addField(QFormLayout* form, const QString& labelName, const QString& caption, QWidget* field) {
-    auto* label = new QLabel(caption, field->parentWidget());
-    label->setObjectName(labelName);
-    label->setBuddy(field);
-    form->addRow(label, field);
-}
-
-QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(objectName);
-    return pushButton;
+    form->addRow(shell::makeLabel(labelName, caption, field, field->parentWidget()), field);
 }
 
 } // namespace
 
 FrmBody::FrmBody(shell::Editor& editor)
     : FormWindow(editor, QStringLiteral("frmBody"), QStringLiteral("Nytt dokument")),
-      m_txtTitel(lineEdit(QStringLiteral("txtTitel"), this)),
+      m_txtTitel(shell::makeLineEdit(QStringLiteral("txtTitel"), this)),
       m_cboBakfarg(new LockableComboBox(this)),
-      m_txtBakbild(lineEdit(QStringLiteral("txtBakbild"), this)),
+      m_txtBakbild(shell::makeLineEdit(QStringLiteral("txtBakbild"), this)),
       m_cboTextfarg(new QComboBox(this)), m_cboLink(new QComboBox(this)),
       m_cboVlink(new QComboBox(this)) {
-    prepareColourBox(m_cboBakfarg, QStringLiteral("cboBakfarg"));
-    prepareColourBox(m_cboTextfarg, QStringLiteral("cboTextfarg"));
-    prepareColourBox(m_cboLink, QStringLiteral("cboLink"));
-    prepareColourBox(m_cboVlink, QStringLiteral("cboVlink"));
+    shell::setUpEditableComboBox(m_cboBakfarg, QStringLiteral("cboBakfarg"), text::colourList(),
+                                 QString());
+    shell::setUpEditableComboBox(m_cboTextfarg, QStringLiteral("cboTextfarg"), text::colourList(),
+                                 QString());
+    shell::setUpEditableComboBox(m_cboLink, QStringLiteral("cboLink"), text::colourList(),
+                                 QString());
+    shell::setUpEditableComboBox(m_cboVlink, QStringLiteral("cboVlink"), text::colourList(),
+                                 QString());
 
     auto* form = new QFormLayout;
     addField(form, QStringLiteral("lblSidtitel"), QStringLiteral("Sidans titel:"), m_txtTitel);
@@ -69,9 +46,10 @@ FrmBody::FrmBody(shell::Editor& editor)
     addField(form, QStringLiteral("lblLink"), QStringLiteral("Färg på länk:"), m_cboLink);
     addField(form, QStringLiteral("lblVlink"), QStringLiteral("Färg på besökt länk:"), m_cboVlink);
 
-    auto* cmdOk = button(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
-    auto* cmdTom = button(QStringLiteral("cmdTom"), QStringLiteral("Tom"), this);
-    auto* cmdAvbryt = button(QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), this);
+    auto* cmdOk = shell::makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
+    auto* cmdTom = shell::makeButton(QStringLiteral("cmdTom"), QStringLiteral("Tom"), this);
+    auto* cmdAvbryt =
+        shell::makeButton(QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdTom);
@@ -112,23 +90,19 @@ void FrmBody::cmdOk_Click() {
     if (askToSaveBeforeReplacing(editor()) == shell::Decision::Stop)
         return;
     replaceDocument(editor(), newPageHtml(fields()));
-    closeAndReturnToDocument();
+    unloadAndReturnToDocument();
 }
 
 void FrmBody::cmdTom_Click() {
     if (askToSaveBeforeReplacing(editor()) == shell::Decision::Stop)
         return;
     emptyDocument(editor());
-    closeAndReturnToDocument();
+    unloadAndReturnToDocument();
 }
 
 void FrmBody::cmdAvbryt_Click() {
-    closeAndReturnToDocument();
+    unloadAndReturnToDocument();
 }
 
-void FrmBody::closeAndReturnToDocument() {
-    unload();
-    editor().EditorPa();
-}
 
 } // namespace vimla::templates

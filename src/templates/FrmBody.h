@@ -25,7 +25,6 @@ private:
     void cmdOk_Click();
     void cmdTom_Click();
     void cmdAvbryt_Click();
-    void closeAndReturnToDocument();
     BodyFields fields() const;
 
     QLineEdit* m_txtTitel;

@@ -185,16 +185,12 @@ void FrmRam::cmdOk_Click() {
     if (askToSaveBeforeReplacing(editor()) == shell::Decision::Stop)
         return;
     replaceDocument(editor(), framePageHtml(m_layout, fields()));
-    closeAndReturnToDocument();
+    unloadAndReturnToDocument();
 }
 
 void FrmRam::cmdAvbryt_Click() {
-    closeAndReturnToDocument();
+    unloadAndReturnToDocument();
 }
 
-void FrmRam::closeAndReturnToDocument() {
-    unload();
-    editor().EditorPa();
-}
 
 } // namespace vimla::templates

@@ -41,7 +41,6 @@ private:
     void fieldChanged(const Coupling& coupling);
     void cmdOk_Click();
     void cmdAvbryt_Click();
-    void closeAndReturnToDocument();
     FrameFields fields() const;
 
     FrameLayout m_layout;

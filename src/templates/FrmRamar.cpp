@@ -85,8 +85,7 @@ void FrmRamar::optRam1_Click(int index) {
 }
 
 void FrmRamar::cmdavbryt_Click() {
-    unload();
-    editor().EditorPa();
+    unloadAndReturnToDocument();
 }
 
 } // namespace vimla::templates

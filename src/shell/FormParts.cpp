@@ -1,4 +1,4 @@
-#include "dialogs/DialogParts.h"
+#include "shell/FormParts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,8 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace vimla::dialogs {
-namespace {
+namespace vimla::shell {
 
 QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -17,8 +16,6 @@ QPushButton* makeButton(const QString& objectName, const QString& caption, QWidg
     button->setDefault(false);
     return button;
 }
-
-} // namespace
 
 QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* buddy,
                   QWidget* parent) {
@@ -44,7 +41,11 @@ QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent) {
 
 QComboBox* makeEditableComboBox(const QString& objectName, const QStringList& items,
                                 const QString& initialText, QWidget* parent) {
-    auto* box = new QComboBox(parent);
+    return setUpEditableComboBox(new QComboBox(parent), objectName, items, initialText);
+}
+
+QComboBox* setUpEditableComboBox(QComboBox* box, const QString& objectName,
+                                 const QStringList& items, const QString& initialText) {
     box->setObjectName(objectName);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -67,4 +68,4 @@ OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, QWidget* parent) {
     return buttons;
 }
 
-} // namespace vimla::dialogs
+} // namespace vimla::shell

@@ -10,9 +10,9 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace vimla::dialogs {
+namespace vimla::shell {
 
-// The controls every markup dialog is built from, named and set up alike.
+// The controls the dialog windows are built from, named and set up alike.
 
 // A field label; the field is its buddy, so screen readers name the field by it.
 QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* buddy,
@@ -25,9 +25,15 @@ QLabel* addLabelledField(QGridLayout* layout, int row, const QString& labelName,
 QLineEdit* makeLineEdit(const QString& objectName, QWidget* parent);
 
 // An editable drop-down box whose text is exactly what was chosen or typed: Enter adds nothing
-// to the list and nothing is completed while typing.
+// to the list and nothing is completed while typing. No list entry is selected.
 QComboBox* makeEditableComboBox(const QString& objectName, const QStringList& items,
                                 const QString& initialText, QWidget* parent);
+// The same set-up for a box of a class of its own.
+QComboBox* setUpEditableComboBox(QComboBox* box, const QString& objectName,
+                                 const QStringList& items, const QString& initialText);
+
+// A button that Enter never presses.
+QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent);
 
 struct OkAvbrytButtons {
     QPushButton* cmdOk;
@@ -38,4 +44,4 @@ struct OkAvbrytButtons {
 // is a default button.
 OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, QWidget* parent);
 
-} // namespace vimla::dialogs
+} // namespace vimla::shell
