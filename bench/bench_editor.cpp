@@ -48,7 +48,8 @@ public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         }
         return false;
     }

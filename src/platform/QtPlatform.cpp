@@ -58,7 +58,8 @@ void setSwedishLabels(QFileDialog& dialog, FileDialogKind kind) {
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Leta i:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
-    dialog.setLabelText(QFileDialog::Accept, open ? QStringLiteral("Öppna") : QStringLiteral("Spara"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        open ? QStringLiteral("Öppna") : QStringLiteral("Spara"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
 }
 

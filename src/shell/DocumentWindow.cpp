@@ -2,8 +2,8 @@
 
 #include "shell/Editor.h"
 #include "shell/SettingsLocation.h"
-#include "text/PointSize.h"
 #include "text/LongLines.h"
+#include "text/PointSize.h"
 #include "text/SettingsFile.h"
 #include "text/Windows1252.h"
 
@@ -76,10 +76,10 @@ void DocumentWindow::setWrapsAnywhere(bool anywhere) {
 
 void DocumentWindow::Form_Load() {
     if (!applySettings()) {
-        m_editor.platform().showMessage({QString(), QStringLiteral("Kunde inte hämta inställningar"),
-                                         platform::Buttons::Ok, platform::Icon::Exclamation,
-                                         platform::Answer::Ok},
-                                        this);
+        m_editor.platform().showMessage(
+            {QString(), QStringLiteral("Kunde inte hämta inställningar"), platform::Buttons::Ok,
+             platform::Icon::Exclamation, platform::Answer::Ok},
+            this);
         QFont font = m_txtHtml->font();
         font.setPointSize(11);
         font.setFamily(QStringLiteral("Arial"));
@@ -136,8 +136,8 @@ void DocumentWindow::Form_QueryUnload(QCloseEvent* event) {
         m_editor.endProgram();
         return;
     }
-    const Decision decision = m_editor.askToSaveChanges(
-        SaveQuestion{QStringLiteral("Texten i editorn är ändrad! Vill du spara innan du avslutar?")});
+    const Decision decision = m_editor.askToSaveChanges(SaveQuestion{
+        QStringLiteral("Texten i editorn är ändrad! Vill du spara innan du avslutar?")});
     if (decision == Decision::Stop) {
         event->ignore();
         return;

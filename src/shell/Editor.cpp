@@ -196,8 +196,9 @@ SaveOutcome Editor::SparaSom() {
         // Every file of that exact name counts, hidden ones too.
         const QString folder = QFileInfo(choice.fullPath).absolutePath();
         if (m_platform.fileNamesIn(folder).contains(choice.fileName, Qt::CaseSensitive)) {
-            const Answer answer = askYesNoCancel(QStringLiteral("Filen ") + choice.fileName +
-                                                 QStringLiteral(" finns redan. Ersätta befintlig fil?"));
+            const Answer answer =
+                askYesNoCancel(QStringLiteral("Filen ") + choice.fileName +
+                               QStringLiteral(" finns redan. Ersätta befintlig fil?"));
             if (answer == Answer::No)
                 continue;
             if (answer != Answer::Yes) {

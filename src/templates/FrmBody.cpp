@@ -104,5 +104,4 @@ void FrmBody::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 
-
 } // namespace vimla::templates

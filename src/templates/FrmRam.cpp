@@ -192,5 +192,4 @@ void FrmRam::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 
-
 } // namespace vimla::templates

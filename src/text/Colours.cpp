@@ -3,9 +3,9 @@
 namespace vimla::text {
 
 const QStringList& colourList() {
-    static const QStringList colours{QStringLiteral("red"),  QStringLiteral("green"),
+    static const QStringList colours{QStringLiteral("red"),    QStringLiteral("green"),
                                      QStringLiteral("yellow"), QStringLiteral("blue"),
-                                     QStringLiteral("black"), QStringLiteral("white")};
+                                     QStringLiteral("black"),  QStringLiteral("white")};
     return colours;
 }
 

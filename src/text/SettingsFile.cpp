@@ -130,7 +130,12 @@ QString settingsFileText(QStringView textSize, QStringView fontName, QStringView
     const QLatin1String crlf("\r\n");
     QString text;
     text.reserve(textSize.size() + fontName.size() + browserPath.size() + 6);
-    text.append(textSize).append(crlf).append(fontName).append(crlf).append(browserPath).append(crlf);
+    text.append(textSize)
+        .append(crlf)
+        .append(fontName)
+        .append(crlf)
+        .append(browserPath)
+        .append(crlf);
     return text;
 }
 

@@ -64,9 +64,11 @@ void TestQtPlatform::failedWriteLeavesNothingBehind() {
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     QVERIFY(QDir(dir.path()).mkdir("folder"));
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList before =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     QCOMPARE(m_platform.writeFileAtomically(dir.filePath(relativePath), "x"), WriteResult::Failed);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             before);
 }
 
 void TestQtPlatform::readFileRefusesWhatItCannotRead() {

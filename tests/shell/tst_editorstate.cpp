@@ -37,10 +37,18 @@ void TestEditorState::everyEditMarksChanged() {
     h.editor().markUnchanged();
     h.txtHtml().moveCursor(QTextCursor::End);
     switch (edit) {
-    case 0: ProgramHarness::type(&h.txtHtml(), "d"); break;
-    case 1: h.editor().writeSelectedText("<BR>"); break;
-    case 2: h.editor().setText("ny"); break;
-    case 3: QTest::keyClick(&h.txtHtml(), Qt::Key_Backspace); break;
+    case 0:
+        ProgramHarness::type(&h.txtHtml(), "d");
+        break;
+    case 1:
+        h.editor().writeSelectedText("<BR>");
+        break;
+    case 2:
+        h.editor().setText("ny");
+        break;
+    case 3:
+        QTest::keyClick(&h.txtHtml(), Qt::Key_Backspace);
+        break;
     }
     QCOMPARE(h.state().strAndrad, QString("ja"));
     QCOMPARE(h.editor().statusText(), QString("Ändrad"));
@@ -141,9 +149,15 @@ void TestEditorState::veryLongLinesWrapAnywhere() {
     QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     const QString longLine = "<IMG SRC=\"data:" + QString(20000, 'A') + "\">";
     switch (how) {
-    case 0: h.editor().setText("a\r\n" + longLine); break;
-    case 1: h.editor().writeSelectedText(longLine); break;
-    case 2: h.txtHtml().insertPlainText(longLine); break;
+    case 0:
+        h.editor().setText("a\r\n" + longLine);
+        break;
+    case 1:
+        h.editor().writeSelectedText(longLine);
+        break;
+    case 2:
+        h.txtHtml().insertPlainText(longLine);
+        break;
     }
     QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAnywhere);
     h.editor().setText("ny text"); // a new text wraps at blanks again

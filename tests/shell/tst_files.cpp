@@ -66,25 +66,32 @@ void TestFiles::open_data() {
     const FileChoice cancel = FileChoice::cancel();
     const FileChoice sida = ScriptedPlatform::choose("<dir>/sida.html");
     QTest::newRow("unchanged document opens at once")
-        << false << QList<Answer>{} << QList<FileChoice>{sida} << true << "" << "ja";
+        << false << QList<Answer>{} << QList<FileChoice>{sida} << true << ""
+        << "ja";
     QTest::newRow("cancel in the dialog changes nothing and keeps strAvbrutet")
-        << false << QList<Answer>{} << QList<FileChoice>{cancel} << false << "" << "ja";
+        << false << QList<Answer>{} << QList<FileChoice>{cancel} << false << ""
+        << "ja";
     QTest::newRow("changed, No drops the changes")
         << true << QList<Answer>{Answer::No} << QList<FileChoice>{sida} << true
-        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?" << "ja";
+        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?"
+        << "ja";
     QTest::newRow("changed, Cancel opens nothing")
         << true << QList<Answer>{Answer::Cancel} << QList<FileChoice>{sida} << false
-        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?" << "";
+        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?"
+        << "";
     QTest::newRow("changed Namnlös, Yes, save dialog cancelled: nothing opened")
         << true << QList<Answer>{Answer::Yes} << QList<FileChoice>{sida, cancel} << false
-        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?" << "";
+        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?"
+        << "";
     QTest::newRow("changed Namnlös, Yes and saved: then opened")
         << true << QList<Answer>{Answer::Yes}
         << QList<FileChoice>{sida, ScriptedPlatform::choose("<dir>/sparad.html")} << true
-        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?" << "";
-    QTest::newRow("missing file")
-        << false << QList<Answer>{} << QList<FileChoice>{ScriptedPlatform::choose("<dir>/borta.html")}
-        << false << "Hittar inte filen" << "ja";
+        << "Texten i editorn är ändrad! Vill du spara innan du går vidare?"
+        << "";
+    QTest::newRow("missing file") << false << QList<Answer>{}
+                                  << QList<FileChoice>{ScriptedPlatform::choose("<dir>/borta.html")}
+                                  << false << "Hittar inte filen"
+                                  << "ja";
 }
 
 void TestFiles::open() {
@@ -119,7 +126,8 @@ void TestFiles::open() {
     }
     QCOMPARE(h.state().strAvbrutet, strAvbrutetAfter);
     QCOMPARE(h.platform.unscriptedCalls, 0);
-    QCOMPARE(h.platform.fileDialogs.first().filter, QString("html-filer|*.html;*.htm|Alla filer|*.*"));
+    QCOMPARE(h.platform.fileDialogs.first().filter,
+             QString("html-filer|*.html;*.htm|Alla filer|*.*"));
 }
 
 void TestFiles::openSameFileAsCaption() {
@@ -208,17 +216,23 @@ void TestFiles::saveAs_data() {
     QTest::addColumn<bool>("written");
     QTest::addColumn<int>("dialogs");
     QTest::addColumn<QString>("strAvbrutet");
-    QTest::newRow("new file, no question") << "" << "ny.html" << QList<Answer>{} << true << 1 << "";
+    QTest::newRow("new file, no question") << ""
+                                           << "ny.html" << QList<Answer>{} << true << 1 << "";
     QTest::newRow("existing file, Yes replaces it")
-        << "sida.html" << "sida.html" << QList<Answer>{Answer::Yes} << true << 1 << "";
+        << "sida.html"
+        << "sida.html" << QList<Answer>{Answer::Yes} << true << 1 << "";
     QTest::newRow("existing file, No shows the dialog again")
-        << "sida.html" << "sida.html" << QList<Answer>{Answer::No, Answer::Yes} << true << 2 << "";
+        << "sida.html"
+        << "sida.html" << QList<Answer>{Answer::No, Answer::Yes} << true << 2 << "";
     QTest::newRow("existing file, Cancel writes nothing")
-        << "sida.html" << "sida.html" << QList<Answer>{Answer::Cancel} << false << 1 << "ja";
+        << "sida.html"
+        << "sida.html" << QList<Answer>{Answer::Cancel} << false << 1 << "ja";
     QTest::newRow("hidden existing file is asked about too")
-        << ".dold.html" << ".dold.html" << QList<Answer>{Answer::Cancel} << false << 1 << "ja";
+        << ".dold.html"
+        << ".dold.html" << QList<Answer>{Answer::Cancel} << false << 1 << "ja";
     QTest::newRow("other letter case is another file")
-        << "Sida.html" << "sida.html" << QList<Answer>{} << true << 1 << "";
+        << "Sida.html"
+        << "sida.html" << QList<Answer>{} << true << 1 << "";
 }
 
 void TestFiles::saveAs() {
@@ -243,8 +257,9 @@ void TestFiles::saveAs() {
     if (!answers.isEmpty())
         QCOMPARE(h.platform.messages.first().text,
                  "Filen " + chosen + " finns redan. Ersätta befintlig fil?");
-    QCOMPARE(readAll(path(chosen)), written ? QByteArray("ny text\r\n")
-                                            : (existing == chosen ? QByteArray("gammal") : QByteArray("<missing>")));
+    QCOMPARE(readAll(path(chosen)),
+             written ? QByteArray("ny text\r\n")
+                     : (existing == chosen ? QByteArray("gammal") : QByteArray("<missing>")));
     QCOMPARE(h.editor().currentFileName(), written ? path(chosen) : QString("Namnlös"));
     QCOMPARE(h.state().strAndrad, written ? QString() : QString("ja"));
     QCOMPARE(h.state().strAvbrutet, strAvbrutet);
@@ -270,7 +285,8 @@ void TestFiles::failedWriteKeepsEverything() {
     h.platform.answers << Answer::Yes; // replaces the existing sida.html
     h.platform.failingWrites = injected ? 1 : 0;
     QCOMPARE(h.editor().Spara(), shell::SaveOutcome::Failed);
-    QCOMPARE(h.platform.messageTexts().last(), QString("Ett fel har uppstått. Filen sparades inte"));
+    QCOMPARE(h.platform.messageTexts().last(),
+             QString("Ett fel har uppstått. Filen sparades inte"));
     QCOMPARE(h.platform.messages.last().icon, platform::Icon::Exclamation);
     QCOMPARE(readAll(path("sida.html")), QByteArray("gammal"));
     QCOMPARE(h.editor().text(), QString("ny"));

@@ -11,8 +11,8 @@
 #include <QToolBar>
 
 using namespace vimla;
-using testing::ProgramHarness;
 using platform::Answer;
+using testing::ProgramHarness;
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
 
@@ -44,27 +44,35 @@ void TestStartup::settingsAtStart_data() {
     QTest::addColumn<QString>("strTsnitt");
     QTest::addColumn<QString>("strWebblasare");
     using Bytes = std::optional<QByteArray>;
-    QTest::newRow("no settings file") << Bytes() << true << "Arial" << 11.0 << 0 << "" << "";
-    QTest::newRow("size, font and browser")
-        << Bytes(" 14\r\nCourier New\r\n/usr/bin/firefox\r\n") << false << "Courier New" << 14.0
-        << 14 << "Courier New" << "/usr/bin/firefox";
+    QTest::newRow("no settings file") << Bytes() << true << "Arial" << 11.0 << 0 << ""
+                                      << "";
+    QTest::newRow("size, font and browser") << Bytes(" 14\r\nCourier New\r\n/usr/bin/firefox\r\n")
+                                            << false << "Courier New" << 14.0 << 14 << "Courier New"
+                                            << "/usr/bin/firefox";
     QTest::newRow("size 0 and no font keep the design font")
-        << Bytes("0\r\n\r\n\r\n") << false << "MS Sans Serif" << 8.25 << 0 << "" << "";
-    QTest::newRow("size that is not a number") << Bytes("stor\r\nArial\r\n\r\n") << true << "Arial"
-                                               << 11.0 << 0 << "" << "";
-    QTest::newRow("size 70000 does not fit") << Bytes("70000\r\nCourier New\r\n\r\n") << true
-                                             << "Arial" << 11.0 << 0 << "" << "";
+        << Bytes("0\r\n\r\n\r\n") << false << "MS Sans Serif" << 8.25 << 0 << ""
+        << "";
+    QTest::newRow("size that is not a number")
+        << Bytes("stor\r\nArial\r\n\r\n") << true << "Arial" << 11.0 << 0 << ""
+        << "";
+    QTest::newRow("size 70000 does not fit")
+        << Bytes("70000\r\nCourier New\r\n\r\n") << true << "Arial" << 11.0 << 0 << ""
+        << "";
     QTest::newRow("size the editor refuses keeps what was read")
-        << Bytes("900\r\nCourier New\r\n/b\r\n") << true << "Arial" << 11.0 << 900
-        << "Courier New" << "";
+        << Bytes("900\r\nCourier New\r\n/b\r\n") << true << "Arial" << 11.0 << 900 << "Courier New"
+        << "";
     QTest::newRow("browser line missing keeps size and font")
-        << Bytes("13\r\nCourier New\r\n") << true << "Arial" << 11.0 << 13 << "Courier New" << "";
-    QTest::newRow("empty file") << Bytes("") << true << "Arial" << 11.0 << 0 << "" << "";
+        << Bytes("13\r\nCourier New\r\n") << true << "Arial" << 11.0 << 13 << "Courier New"
+        << "";
+    QTest::newRow("empty file") << Bytes("") << true << "Arial" << 11.0 << 0 << ""
+                                << "";
     QTest::newRow("huge file is no settings file")
-        << Bytes(QByteArray("12\r\nArial\r\n\r\n") + QByteArray(200 * 1024, ' ')) << true
-        << "Arial" << 11.0 << 0 << "" << "";
+        << Bytes(QByteArray("12\r\nArial\r\n\r\n") + QByteArray(200 * 1024, ' ')) << true << "Arial"
+        << 11.0 << 0 << ""
+        << "";
     QTest::newRow("binary file") << Bytes(QByteArray("\0\xff\x01\x02", 4).repeated(1000)) << true
-                                 << "Arial" << 11.0 << 0 << "" << "";
+                                 << "Arial" << 11.0 << 0 << ""
+                                 << "";
 }
 
 void TestStartup::settingsAtStart() {
@@ -150,11 +158,16 @@ void TestStartup::closeRequest_data() {
     QTest::addColumn<bool>("saveDialogChooses");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("programEnded");
-    QTest::newRow("unchanged ends the program without asking") << false << QList<Answer>{} << false << true << 1;
-    QTest::newRow("changed, Cancel keeps the window") << true << QList<Answer>{Answer::Cancel} << false << false << 0;
-    QTest::newRow("changed, No closes only the window") << true << QList<Answer>{Answer::No} << false << true << 0;
-    QTest::newRow("changed, Yes and the save dialog cancelled") << true << QList<Answer>{Answer::Yes} << false << false << 0;
-    QTest::newRow("changed, Yes and saved") << true << QList<Answer>{Answer::Yes} << true << true << 0;
+    QTest::newRow("unchanged ends the program without asking")
+        << false << QList<Answer>{} << false << true << 1;
+    QTest::newRow("changed, Cancel keeps the window")
+        << true << QList<Answer>{Answer::Cancel} << false << false << 0;
+    QTest::newRow("changed, No closes only the window")
+        << true << QList<Answer>{Answer::No} << false << true << 0;
+    QTest::newRow("changed, Yes and the save dialog cancelled")
+        << true << QList<Answer>{Answer::Yes} << false << false << 0;
+    QTest::newRow("changed, Yes and saved")
+        << true << QList<Answer>{Answer::Yes} << true << true << 0;
 }
 
 void TestStartup::closeRequest() {
@@ -233,7 +246,8 @@ void TestStartup::closeDocumentMenu_data() {
     QTest::newRow("unchanged empties without asking") << false << Answer::Cancel << true;
     QTest::newRow("No drops the changes") << true << Answer::No << true;
     QTest::newRow("Cancel keeps everything") << true << Answer::Cancel << false;
-    QTest::newRow("Yes with the save dialog cancelled keeps everything") << true << Answer::Yes << false;
+    QTest::newRow("Yes with the save dialog cancelled keeps everything")
+        << true << Answer::Yes << false;
 }
 
 void TestStartup::closeDocumentMenu() {

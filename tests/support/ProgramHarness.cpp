@@ -45,7 +45,8 @@ void ProgramHarness::type(QWidget* target, const QString& text) {
         // keyClicks asserts on letters outside ASCII; send the key event with its text.
         const Qt::Key key = c == u'\n' ? Qt::Key_Return : Qt::Key_unknown;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c == u'\n' ? QString() : QString(c));
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, c == u'\n' ? QString() : QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier,
+                          c == u'\n' ? QString() : QString(c));
         QApplication::sendEvent(receiver, &press);
         QApplication::sendEvent(receiver, &release);
     }

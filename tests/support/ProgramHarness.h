@@ -16,7 +16,8 @@ namespace vimla::testing {
 // A settings file is written first unless `settings` is std::nullopt.
 class ProgramHarness {
 public:
-    explicit ProgramHarness(std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
+    explicit ProgramHarness(
+        std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
     ~ProgramHarness();
 
     ScriptedPlatform platform;

@@ -55,7 +55,7 @@ QString ScriptedPlatform::clipboardText() {
 }
 
 platform::WriteResult ScriptedPlatform::writeFileAtomically(const QString& path,
-                                                           const QByteArray& bytes) {
+                                                            const QByteArray& bytes) {
     if (failingWrites > 0) {
         --failingWrites;
         return platform::WriteResult::Failed;

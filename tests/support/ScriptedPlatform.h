@@ -20,13 +20,13 @@ public:
     ScriptedPlatform();
 
     // Scripting.
-    QQueue<platform::Answer> answers;           // one per message box, in order
-    QQueue<platform::FileChoice> fileChoices;   // one per file dialog, in order
-    int failingWrites = 0;                      // the next N atomic writes fail
-    bool startProgramResult = true;             // what startProgram reports without starting
-    bool reallyStartPrograms = false;           // start the program for real instead
-    QString applicationFolderPath;              // a temporary folder by default
-    QString userConfigFolderPath;               // another temporary folder by default
+    QQueue<platform::Answer> answers;         // one per message box, in order
+    QQueue<platform::FileChoice> fileChoices; // one per file dialog, in order
+    int failingWrites = 0;                    // the next N atomic writes fail
+    bool startProgramResult = true;           // what startProgram reports without starting
+    bool reallyStartPrograms = false;         // start the program for real instead
+    QString applicationFolderPath;            // a temporary folder by default
+    QString userConfigFolderPath;             // another temporary folder by default
     QSize screen{1280, 800};
 
     // Records.
@@ -48,7 +48,8 @@ public:
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
-    platform::WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) override;
+    platform::WriteResult writeFileAtomically(const QString& path,
+                                              const QByteArray& bytes) override;
     QString applicationFolder() override { return applicationFolderPath; }
     QString userConfigFolder() override { return userConfigFolderPath; }
     bool startProgram(const QString& program, const QStringList& arguments) override;

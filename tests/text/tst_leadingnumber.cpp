@@ -153,7 +153,8 @@ void TestNumberRules::signPlace() {
     QFETCH(QString, expected);
     QCOMPARE(writeWithSignPlace(value), expected);
     // What is written reads back as the same number.
-    QCOMPARE(vimla::text::leadingNumber(expected).value, std::stod(expected.trimmed().toStdString()));
+    QCOMPARE(vimla::text::leadingNumber(expected).value,
+             std::stod(expected.trimmed().toStdString()));
 }
 
 void TestNumberRules::colourList() {

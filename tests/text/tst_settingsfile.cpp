@@ -4,7 +4,6 @@
 
 using namespace vimla::text;
 
-
 class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
@@ -19,34 +18,62 @@ const int kNone = -99999;
 
 void TestSettingsFile::read_data() {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("size"); // kNone: not read
+    QTest::addColumn<int>("size");        // kNone: not read
     QTest::addColumn<QString>("font");    // "<none>": not read
     QTest::addColumn<QString>("browser"); // "<none>": not read
     const QString none = QStringLiteral("<none>");
-    QTest::newRow("as written") << " 12\r\nArial\r\n/usr/bin/firefox\r\n" << 12 << "Arial" << "/usr/bin/firefox";
-    QTest::newRow("empty browser line") << "12\r\nArial\r\n\r\n" << 12 << "Arial" << "";
-    QTest::newRow("LF-only lines") << "12\nCourier New\n/bin/x\n" << 12 << "Courier New" << "/bin/x";
-    QTest::newRow("CR-only lines") << "9\rArial\r/b\r" << 9 << "Arial" << "/b";
-    QTest::newRow("comma-separated on one line") << "10,Arial,/b" << 10 << "Arial" << "/b";
-    QTest::newRow("quoted fields") << "10,\"Times New Roman\",\"/a b/c\"\r\n" << 10 << "Times New Roman" << "/a b/c";
-    QTest::newRow("quoted field keeps a comma") << "10\r\n\"Arial, fet\"\r\n\r\n" << 10 << "Arial, fet" << "";
+    QTest::newRow("as written") << " 12\r\nArial\r\n/usr/bin/firefox\r\n"
+                                << 12 << "Arial"
+                                << "/usr/bin/firefox";
+    QTest::newRow("empty browser line") << "12\r\nArial\r\n\r\n"
+                                        << 12 << "Arial"
+                                        << "";
+    QTest::newRow("LF-only lines") << "12\nCourier New\n/bin/x\n"
+                                   << 12 << "Courier New"
+                                   << "/bin/x";
+    QTest::newRow("CR-only lines") << "9\rArial\r/b\r" << 9 << "Arial"
+                                   << "/b";
+    QTest::newRow("comma-separated on one line") << "10,Arial,/b" << 10 << "Arial"
+                                                 << "/b";
+    QTest::newRow("quoted fields") << "10,\"Times New Roman\",\"/a b/c\"\r\n"
+                                   << 10 << "Times New Roman"
+                                   << "/a b/c";
+    QTest::newRow("quoted field keeps a comma") << "10\r\n\"Arial, fet\"\r\n\r\n"
+                                                << 10 << "Arial, fet"
+                                                << "";
     QTest::newRow("comma in the font cuts it; rest is the browser")
-        << "10\r\nArial, fet\r\n/usr/bin/x\r\n" << 10 << "Arial" << "fet";
+        << "10\r\nArial, fet\r\n/usr/bin/x\r\n"
+        << 10 << "Arial"
+        << "fet";
     QTest::newRow("blanks in front are skipped, behind are dropped")
-        << "  11  \r\n   Arial   \r\n  /b  \r\n" << 11 << "Arial" << "/b";
-    QTest::newRow("blank ends the size field") << "12 Arial\r\n/b\r\n" << 12 << "Arial" << "/b";
-    QTest::newRow("size rounded half to even") << "12.5\r\nA\r\n\r\n" << 12 << "A" << "";
-    QTest::newRow("size with exponent") << "1E1\r\nA\r\n\r\n" << 10 << "A" << "";
-    QTest::newRow("size 0 and empty font") << "0\r\n\r\n\r\n" << 0 << "" << "";
-    QTest::newRow("empty size field reads as 0") << ",A,B" << 0 << "A" << "B";
+        << "  11  \r\n   Arial   \r\n  /b  \r\n"
+        << 11 << "Arial"
+        << "/b";
+    QTest::newRow("blank ends the size field") << "12 Arial\r\n/b\r\n"
+                                               << 12 << "Arial"
+                                               << "/b";
+    QTest::newRow("size rounded half to even") << "12.5\r\nA\r\n\r\n"
+                                               << 12 << "A"
+                                               << "";
+    QTest::newRow("size with exponent") << "1E1\r\nA\r\n\r\n"
+                                        << 10 << "A"
+                                        << "";
+    QTest::newRow("size 0 and empty font") << "0\r\n\r\n\r\n"
+                                           << 0 << ""
+                                           << "";
+    QTest::newRow("empty size field reads as 0") << ",A,B" << 0 << "A"
+                                                 << "B";
     QTest::newRow("non-number size fails") << "abc\r\nArial\r\n\r\n" << kNone << none << none;
-    QTest::newRow("size with letters behind fails") << "12pt\r\nArial\r\n\r\n" << kNone << none << none;
-    QTest::newRow("size 70000 does not fit 16 bits") << "70000\r\nArial\r\n\r\n" << kNone << none << none;
+    QTest::newRow("size with letters behind fails") << "12pt\r\nArial\r\n\r\n"
+                                                    << kNone << none << none;
+    QTest::newRow("size 70000 does not fit 16 bits") << "70000\r\nArial\r\n\r\n"
+                                                     << kNone << none << none;
     QTest::newRow("size 1E999 fails") << "1E999\r\nArial\r\n\r\n" << kNone << none << none;
     QTest::newRow("empty file") << "" << kNone << none << none;
     QTest::newRow("only the size") << "12\r\n" << 12 << none << none;
     QTest::newRow("browser line missing") << "12\r\nArial\r\n" << 12 << "Arial" << none;
-    QTest::newRow("binary noise") << QString::fromLatin1("\x01\x02\xff\x00", 4) << kNone << none << none;
+    QTest::newRow("binary noise") << QString::fromLatin1("\x01\x02\xff\x00", 4) << kNone << none
+                                  << none;
 }
 
 void TestSettingsFile::read() {

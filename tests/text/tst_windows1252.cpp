@@ -31,7 +31,8 @@ void TestWindows1252::everyByteRoundTrips() {
 void TestWindows1252::knownCharacters_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Swedish letters") << QByteArray("\xe5\xe4\xf6\xc5\xc4\xd6") << QString::fromUtf8("åäöÅÄÖ");
+    QTest::newRow("Swedish letters")
+        << QByteArray("\xe5\xe4\xf6\xc5\xc4\xd6") << QString::fromUtf8("åäöÅÄÖ");
     QTest::newRow("euro sign") << QByteArray("\x80") << QString::fromUtf8("€");
     QTest::newRow("curly quotes") << QByteArray("\x93x\x94") << QString::fromUtf8("“x”");
     QTest::newRow("no-break space") << QByteArray("\xa0") << QString(QChar(0xA0));
@@ -48,7 +49,8 @@ void TestWindows1252::unencodableBecomesReference_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("omega") << QString::fromUtf8("Ω") << QByteArray("&#937;");
-    QTest::newRow("emoji is one reference") << QString::fromUtf8("a😀b") << QByteArray("a&#128512;b");
+    QTest::newRow("emoji is one reference")
+        << QString::fromUtf8("a😀b") << QByteArray("a&#128512;b");
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("&#55296;");
     QTest::newRow("paragraph separator in the middle of plain text")
         << QString::fromUtf8("\u2028") << QByteArray("&#8232;");
@@ -67,11 +69,11 @@ void TestWindows1252::fileLineBreaks_data() {
     QTest::newRow("CR LF") << QByteArray("a\r\nb") << QString("a\nb") << QByteArray("a\r\nb");
     QTest::newRow("lone LF") << QByteArray("a\nb") << QString("a\nb") << QByteArray("a\r\nb");
     QTest::newRow("lone CR") << QByteArray("a\rb") << QString("a\nb") << QByteArray("a\r\nb");
-    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QString("a\n\nb")
-                                         << QByteArray("a\r\n\r\nb");
+    QTest::newRow("LF CR is two breaks")
+        << QByteArray("a\n\rb") << QString("a\n\nb") << QByteArray("a\r\n\r\nb");
     QTest::newRow("final CR") << QByteArray("a\r") << QString("a\n") << QByteArray("a\r\n");
-    QTest::newRow("NUL byte kept") << QByteArray("a\0b", 3) << QString::fromLatin1("a\0b", 3)
-                                   << QByteArray("a\0b", 3);
+    QTest::newRow("NUL byte kept")
+        << QByteArray("a\0b", 3) << QString::fromLatin1("a\0b", 3) << QByteArray("a\0b", 3);
 }
 
 void TestWindows1252::fileLineBreaks() {
