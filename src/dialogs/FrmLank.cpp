@@ -25,6 +25,8 @@ FrmLank::FrmLank(shell::Editor& editor)
     addLabelledField(layout, 1, QStringLiteral("Label2"), QStringLiteral("Länkens text:"),
                      m_txtLanktext);
     const OkAvbrytButtons buttons = addOkAvbrytRow(layout, 2, this);
+    // Room for an ordinary address such as "http://www.vimlaskolan.se/sida2.html".
+    m_txtLankadr->setMinimumWidth(m_txtLankadr->fontMetrics().averageCharWidth() * 36);
 
     setTabOrder(m_txtLankadr, m_txtLanktext);
     setTabOrder(m_txtLanktext, buttons.cmdOk);

@@ -37,6 +37,8 @@ FrmInst::FrmInst(shell::Editor& editor)
 void FrmInst::createControls() {
     m_cboTextStorlek =
         shell::makeEditableComboBox(QStringLiteral("cboTextStorlek"), {}, QString(), this);
+    // Wide enough to show a size with its sign place, " 12", whole.
+    m_cboTextStorlek->setMinimumContentsLength(5);
     m_cboTsnitt = shell::makeEditableComboBox(QStringLiteral("cboTsnitt"), {}, QString(), this);
     m_txtwebblasare = new QLineEdit(this);
     m_txtwebblasare->setObjectName(QStringLiteral("txtwebblasare"));
