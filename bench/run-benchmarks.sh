@@ -44,7 +44,7 @@ done
 
 # Other benchmarks of the build folder print their own figures.
 for other in "$bench"/bench_*; do
-    [ -x "$other" ] && [ "$(basename "$other")" != bench_editor ] || continue
+    [ -f "$other" ] && [ -x "$other" ] && [ "$(basename "$other")" != bench_editor ] || continue
     echo "== $(basename "$other")"
     "$other" 2>&1 | grep -E 'RESULT|msecs|ms' || true
 done
