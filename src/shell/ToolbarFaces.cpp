@@ -110,11 +110,22 @@ void writing(QPainter& p, const QRectF& box) {
 
 // The largest font of at most `largest` pixels in which `text` fits `width`.
 QFont fittingFont(const QString& text, qreal width, int largest, QFont font) {
-    for (int pixels = largest; pixels > 4; --pixels) {
+    constexpr int kSmallest = 5;
+    const auto fits = [&](int pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
-            break;
-    }
+        return QFontMetricsF(font).horizontalAdvance(text) <= width;
+    };
+    // Every size tried loads a font of its own, which is slow: widths grow in proportion to the
+    // size, so one measurement lands on or next to the answer, and hinting is settled around it.
+    font.setPixelSize(largest);
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    int pixels =
+        advance <= width ? largest : std::clamp(int(largest * width / advance), kSmallest, largest);
+    while (pixels < largest && fits(pixels + 1))
+        ++pixels;
+    while (pixels > kSmallest && !fits(pixels))
+        --pixels;
+    font.setPixelSize(pixels);
     return font;
 }
 
