@@ -123,14 +123,8 @@ void FrmBild::layOutControls() {
     layout->addWidget(m_picture1);
     layout->addWidget(label5);
 
-    setTabOrder(m_txtBild, m_txtBredd);
-    setTabOrder(m_txtBredd, m_txtHojd);
-    setTabOrder(m_txtHojd, m_txtRam);
-    setTabOrder(m_txtRam, buttons.cmdOk);
-    setTabOrder(buttons.cmdOk, buttons.cmdAvbryt);
-    setTabOrder(buttons.cmdAvbryt, m_dir1);
-    setTabOrder(m_dir1, m_drive1);
-    setTabOrder(m_drive1, m_lstfiler);
+    shell::setTabChain({m_txtBild, m_txtBredd, m_txtHojd, m_txtRam, buttons.cmdOk,
+                        buttons.cmdAvbryt, m_dir1, m_drive1, m_lstfiler});
 }
 
 void FrmBild::connectControls() {

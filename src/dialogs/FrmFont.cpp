@@ -39,10 +39,7 @@ FrmFont::FrmFont(shell::Editor& editor)
                      m_cboTsnitt);
     const OkAvbrytButtons buttons = addOkAvbrytRow(layout, 3, this);
 
-    setTabOrder(m_cboFarg, m_cboStorlek);
-    setTabOrder(m_cboStorlek, m_cboTsnitt);
-    setTabOrder(m_cboTsnitt, buttons.cmdOk);
-    setTabOrder(buttons.cmdOk, buttons.cmdAvbryt);
+    shell::setTabChain({m_cboFarg, m_cboStorlek, m_cboTsnitt, buttons.cmdOk, buttons.cmdAvbryt});
     m_cboFarg->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmFont::cmdOk_Click);

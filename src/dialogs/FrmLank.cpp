@@ -28,9 +28,7 @@ FrmLank::FrmLank(shell::Editor& editor)
     // Room for an ordinary address such as "http://www.vimlaskolan.se/sida2.html".
     m_txtLankadr->setMinimumWidth(m_txtLankadr->fontMetrics().averageCharWidth() * 36);
 
-    setTabOrder(m_txtLankadr, m_txtLanktext);
-    setTabOrder(m_txtLanktext, buttons.cmdOk);
-    setTabOrder(buttons.cmdOk, buttons.cmdAvbryt);
+    shell::setTabChain({m_txtLankadr, m_txtLanktext, buttons.cmdOk, buttons.cmdAvbryt});
     m_txtLankadr->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmLank::cmdOk_Click);

@@ -32,10 +32,7 @@ FrmLista::FrmLista(shell::Editor& editor)
                      m_txtAntal);
     const OkAvbrytButtons buttons = addOkAvbrytRow(layout, 3, this);
 
-    setTabOrder(m_optOnum, m_optNum);
-    setTabOrder(m_optNum, m_txtAntal);
-    setTabOrder(m_txtAntal, buttons.cmdOk);
-    setTabOrder(buttons.cmdOk, buttons.cmdAvbryt);
+    shell::setTabChain({m_optOnum, m_optNum, m_txtAntal, buttons.cmdOk, buttons.cmdAvbryt});
     m_optOnum->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmLista::cmdOk_Click);

@@ -41,12 +41,8 @@ FrmTabell::FrmTabell(shell::Editor& editor)
                      m_cboJust);
     const OkAvbrytButtons buttons = addOkAvbrytRow(layout, 5, this);
 
-    setTabOrder(m_txtKolumn, m_txtRad);
-    setTabOrder(m_txtRad, m_txtRam);
-    setTabOrder(m_txtRam, m_txtBredd);
-    setTabOrder(m_txtBredd, m_cboJust);
-    setTabOrder(m_cboJust, buttons.cmdOk);
-    setTabOrder(buttons.cmdOk, buttons.cmdAvbryt);
+    shell::setTabChain(
+        {m_txtKolumn, m_txtRad, m_txtRam, m_txtBredd, m_cboJust, buttons.cmdOk, buttons.cmdAvbryt});
     m_txtKolumn->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmTabell::cmdOk_Click);

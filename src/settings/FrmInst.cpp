@@ -82,11 +82,8 @@ void FrmInst::layOutControls() {
     layout->addSpacing(8);
     layout->addLayout(buttons);
 
-    setTabOrder(m_cboTextStorlek, m_cboTsnitt);
-    setTabOrder(m_cboTsnitt, m_txtwebblasare);
-    setTabOrder(m_txtwebblasare, m_cmdBladdra);
-    setTabOrder(m_cmdBladdra, m_cmdOk);
-    setTabOrder(m_cmdOk, m_cmdAvbryt);
+    shell::setTabChain(
+        {m_cboTextStorlek, m_cboTsnitt, m_txtwebblasare, m_cmdBladdra, m_cmdOk, m_cmdAvbryt});
 }
 
 void FrmInst::Form_Load() {

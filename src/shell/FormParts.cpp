@@ -56,6 +56,15 @@ QComboBox* setUpEditableComboBox(QComboBox* box, const QString& objectName,
     return box;
 }
 
+void setTabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, QWidget* parent) {
     const OkAvbrytButtons buttons{
         makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), parent),

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -34,6 +36,9 @@ QComboBox* setUpEditableComboBox(QComboBox* box, const QString& objectName,
 
 // A button that Enter never presses.
 QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent);
+
+// Tab moves through the widgets in this order.
+void setTabChain(std::initializer_list<QWidget*> widgets);
 
 struct OkAvbrytButtons {
     QPushButton* cmdOk;
