@@ -56,7 +56,7 @@ void DocumentWindow::adaptWrappingTo(QStringView incoming, Incoming how) {
 // Typing and pasting with the keyboard can make a line long too; only the changed lines are
 // looked at, never the whole text.
 void DocumentWindow::txtHtml_ContentsChange(int position, int, int added) {
-    if (m_txtHtml->wordWrapMode() == QTextOption::WrapAnywhere)
+    if (m_incomingChecked || m_txtHtml->wordWrapMode() == QTextOption::WrapAnywhere)
         return;
     for (QTextBlock block = m_txtHtml->document()->findBlock(position);
          block.isValid() && block.position() <= position + added; block = block.next()) {

@@ -24,6 +24,9 @@ public:
     // so a text with a very long line wraps at any character instead. Called before text is
     // written, so even the first layout of such a line is quick.
     void adaptWrappingTo(QStringView incoming, Incoming how);
+    // Set around a write whose text adaptWrappingTo has looked at, so the change is not looked
+    // at a second time.
+    void setIncomingChecked(bool checked) { m_incomingChecked = checked; }
 
     // The file name that the open and save dialogs start from; it survives between uses.
     QString dialogFileName() const { return m_dialogFileName; }
@@ -42,6 +45,7 @@ private:
     Editor& m_editor;
     QPlainTextEdit* m_txtHtml;
     QString m_dialogFileName;
+    bool m_incomingChecked = false;
 };
 
 } // namespace vimla::shell

@@ -103,8 +103,15 @@ QString Editor::text() {
 }
 
 void Editor::setText(const QString& text) {
-    frmHtml().adaptWrappingTo(text, DocumentWindow::Incoming::ReplacesAll);
-    txtHtml().setPlainText(text::toEditorLineBreaks(text));
+    replaceText(text::toEditorLineBreaks(text));
+}
+
+void Editor::replaceText(const QString& editorText) {
+    DocumentWindow& document = frmHtml();
+    document.adaptWrappingTo(editorText, DocumentWindow::Incoming::ReplacesAll);
+    document.setIncomingChecked(true);
+    document.txtHtml().setPlainText(editorText);
+    document.setIncomingChecked(false);
 }
 
 QString Editor::selectedText() {
@@ -112,13 +119,15 @@ QString Editor::selectedText() {
 }
 
 void Editor::writeSelectedText(const QString& text) {
-    frmHtml().adaptWrappingTo(text, DocumentWindow::Incoming::AddsToText);
-    QPlainTextEdit& box = txtHtml();
-    QTextCursor cursor = box.textCursor();
+    DocumentWindow& document = frmHtml();
+    document.adaptWrappingTo(text, DocumentWindow::Incoming::AddsToText);
+    document.setIncomingChecked(true);
+    QTextCursor cursor = document.txtHtml().textCursor();
     cursor.beginEditBlock();
     cursor.insertText(text::toEditorLineBreaks(text));
     cursor.endEditBlock();
-    box.setTextCursor(cursor);
+    document.txtHtml().setTextCursor(cursor);
+    document.setIncomingChecked(false);
 }
 
 void Editor::Omslut(const QString& openingTag, const QString& closingTag) {
@@ -160,8 +169,7 @@ void Editor::Oppna() {
     }
     QString contents = text::decodeDocument(*bytes);
     bytes.reset(); // the bytes are no longer needed while the editor fills
-    frmHtml().adaptWrappingTo(contents, DocumentWindow::Incoming::ReplacesAll);
-    txtHtml().setPlainText(contents);
+    replaceText(contents);
     contents.clear();
     setCurrentFileName(choice.fullPath);
     markUnchanged();

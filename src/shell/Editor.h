@@ -120,6 +120,8 @@ signals:
 
 private:
     void loadDocumentWindow();
+    // Replaces the whole text, given with the editor's own line breaks.
+    void replaceText(const QString& editorText);
     QWidget* dialogParent();
     SaveOutcome writeAfterOverwriteQuestion(const platform::FileChoice& choice, bool& askAgain);
 

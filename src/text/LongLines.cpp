@@ -3,16 +3,22 @@
 namespace vimla::text {
 
 bool hasLineLongerThan(QStringView text, qsizetype limit) {
-    qsizetype lineStart = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u'\n' || c == u'\r' || c == 0x2029) {
-            if (i - lineStart > limit)
+    if (text.size() <= limit)
+        return false;
+    const char16_t* const begin = text.utf16();
+    const char16_t* const end = begin + text.size();
+    const char16_t* lineStart = begin;
+    for (const char16_t* p = begin; p != end; ++p) {
+        // Every line break is below U+2029 or is it; one comparison skips most characters.
+        if (*p > u'\r' && *p != 0x2029)
+            continue;
+        if (*p == u'\n' || *p == u'\r' || *p == 0x2029) {
+            if (p - lineStart > limit)
                 return true;
-            lineStart = i + 1;
+            lineStart = p + 1;
         }
     }
-    return text.size() - lineStart > limit;
+    return end - lineStart > limit;
 }
 
 } // namespace vimla::text
