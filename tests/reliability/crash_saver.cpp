@@ -5,8 +5,6 @@
 
 #include "platform/QtPlatform.h"
 
-#include <QString>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,11 +14,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
-    const int first = std::atoi(argv[2]);
-    const qsizetype bytes = std::atoll(argv[3]);
     vimla::platform::QtPlatform platform;
-    for (int version = first;; ++version) {
-        const QByteArray text = vimla::testing::documentVersion(version, bytes);
+    for (int version = std::atoi(argv[2]);; ++version) {
+        const QByteArray text = vimla::testing::documentVersion(version, std::atoll(argv[3]));
         std::printf("saving %d\n", version);
         std::fflush(stdout);
         if (platform.writeFileAtomically(path, text) != vimla::platform::WriteResult::Written) {

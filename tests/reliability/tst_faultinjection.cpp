@@ -1,147 +1,44 @@
 // A save that fails, wherever it fails, loses nothing: the old file is intact, no temporary file
-// is left, the text stays in the editor and the editor state is as it was. Reading failures show
-// their one message and change nothing.
+// is left, the text stays in the editor and the editor state is as it was. An unreadable settings
+// file shows its one message and leaves the defaults.
 #include "FaultyProgram.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vimla;
 using namespace vimla::testing;
-using platform::Answer;
-using shell::SaveOutcome;
 
 namespace {
 
 const QString kSaveFailed = QStringLiteral("Ett fel har uppstått. Filen sparades inte");
-const QString kNotFound = QStringLiteral("Hittar inte filen");
-const QString kNoSettings = QStringLiteral("Kunde inte hämta inställningar");
-const QString kTitle = QStringLiteral("Vimlaskolans HTML-editor");
 
 // The ways a pupil's save can be started.
 enum class Flow { Save, SaveAsNew, SaveAsOver, ExitAnsweringYes, OpenAnotherAnsweringYes };
 
+// What makes the save fail. The last three need the private mounts.
+enum class Fault { Reported, ShortWrite, ParentIsAFile, DiskFills, DiskAlreadyFull, ReadOnly };
+
+// Set only in the child inside the private mounts: its 64 KB disk and its read-only folder.
+QString privateFullDisk;
+QString privateReadOnlyFolder;
+const QByteArray kMountsReady = "private mounts ready";
+
 QByteArray page(const char* word, int bytes) {
-    QByteArray text = "<HTML>\r\n<BODY>\r\n";
-    for (int line = 0; text.size() < bytes; ++line)
-        text += QByteArray("<P>") + word + " rad " + QByteArray::number(line) +
-                " p\xe5 svenska: \xe5\xe4\xf6</P>\r\n";
-    return text + "</BODY>\r\n</HTML>";
+    const QByteArray line = QByteArray("<P>") + word + " p\xe5 svenska: \xe5\xe4\xf6</P>\r\n";
+    return line.repeated(bytes / line.size() + 1);
 }
 
-QString editorText(int bytes) {
-    return QString::fromLatin1(page("Ny", bytes));
-}
-
-struct FailedSave {
-    Flow flow = Flow::Save;
-    QString folder;
-    QString saveAsName = QStringLiteral("ny.html"); // relative to the folder
-    int newTextBytes = 200 * 1024;
-    std::function<void(FaultyProgram&)> arm; // makes the next save fail
-};
-
-// Sets up the document, makes the save fail, runs the flow and checks that nothing was lost.
-void runFailedSave(const FailedSave& c) {
-    const QString document = QDir(c.folder).filePath(QStringLiteral("sida.html"));
-    const QString other = QDir(c.folder).filePath(QStringLiteral("annan.html"));
-    const QByteArray documentBytes = page("Gammal", 8 * 1024);
-    const QByteArray otherBytes = page("Annan", 2 * 1024);
-    const bool named = c.flow == Flow::Save || c.flow == Flow::ExitAnsweringYes ||
-                       c.flow == Flow::OpenAnotherAnsweringYes;
-    if (named)
-        QVERIFY(writeBytes(document, documentBytes));
-    if (c.flow == Flow::SaveAsOver || c.flow == Flow::OpenAnotherAnsweringYes)
-        QVERIFY(writeBytes(other, otherBytes));
-
-    FaultyProgram program;
-    program.start();
-    shell::Editor& editor = program.editor();
-    FaultyPlatform& platform = program.platform;
-    if (named) {
-        program.open(document);
-        QCOMPARE(editor.currentFileName(), document);
-    }
-    editor.setText(editorText(c.newTextBytes));
-    c.arm(program);
-
-    const EditorSnapshot before = EditorSnapshot::of(editor);
-    const QStringList entriesBefore = entriesOf(c.folder);
-    platform.messages.clear();
-    const QString saveAsPath = QDir(c.folder).filePath(c.saveAsName);
-    switch (c.flow) {
-    case Flow::Save:
-        QCOMPARE(editor.Spara(), SaveOutcome::Failed);
-        break;
-    case Flow::SaveAsNew:
-        platform.fileChoices.enqueue(ScriptedPlatform::choose(saveAsPath));
-        QCOMPARE(editor.SparaSom(), SaveOutcome::Failed);
-        break;
-    case Flow::SaveAsOver:
-        platform.fileChoices.enqueue(ScriptedPlatform::choose(other));
-        platform.answers.enqueue(Answer::Yes);
-        QCOMPARE(editor.SparaSom(), SaveOutcome::Failed);
-        break;
-    case Flow::ExitAnsweringYes:
-        platform.answers.enqueue(Answer::Yes);
-        editor.mnuAvsluta_Click();
-        QCOMPARE(platform.endProgramCalls, 0);
-        break;
-    case Flow::OpenAnotherAnsweringYes:
-        platform.fileChoices.enqueue(ScriptedPlatform::choose(other));
-        platform.answers.enqueue(Answer::Yes);
-        editor.Oppna();
-        break;
-    }
-
-    QCOMPARE(platform.unscriptedCalls, 0);
-    QVERIFY(!platform.messages.isEmpty());
-    QCOMPARE(platform.messageTexts().count(kSaveFailed), 1);
-    compareFailureMessage(platform.messages.constLast(), kSaveFailed, kTitle);
-    compareSnapshots(EditorSnapshot::of(editor), before);
-    QCOMPARE(entriesOf(c.folder), entriesBefore);
-    if (named)
-        QVERIFY2(contentsOf(document) == documentBytes, "the old file changed");
-    if (c.flow == Flow::SaveAsOver || c.flow == Flow::OpenAnotherAnsweringYes)
-        QVERIFY2(contentsOf(other) == otherBytes, "the other file changed");
-}
-
-void addFlowRows(const char* fault) {
-    const std::pair<const char*, Flow> flows[] = {
-        {"save", Flow::Save},
-        {"save as a new file", Flow::SaveAsNew},
-        {"save as over another file", Flow::SaveAsOver},
-        {"exit, answer Ja", Flow::ExitAnsweringYes},
-        {"open another file, answer Ja", Flow::OpenAnotherAnsweringYes}};
-    for (const auto& [name, flow] : flows)
-        QTest::addRow("%s: %s", fault, name) << flow;
-}
-
-// Runs a command, failing the test with its output when it does not succeed.
-void run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    QVERIFY(process.waitForFinished(30000));
-    QVERIFY2(process.exitCode() == 0,
-             qPrintable(program + QLatin1Char(' ') + arguments.join(u' ') + QStringLiteral(": ") +
-                        QString::fromLocal8Bit(process.readAll())));
-}
-
-// True only for a small tmpfs mounted exactly at `folder`: the private mount tests empty their
-// folders and fill their disk, which must never happen anywhere else.
+// True only for a small tmpfs mounted exactly at `folder`: the private mount tests fill their
+// disk, which must never happen anywhere else.
 bool isPrivateTmpfs(const QString& folder) {
     if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
         return false;
@@ -150,254 +47,181 @@ bool isPrivateTmpfs(const QString& folder) {
            QDir(storage.rootPath()) == QDir(folder) && storage.bytesTotal() <= 4 * 1024 * 1024;
 }
 
-void removeEntries(const QString& folder) {
-    QVERIFY2(isPrivateTmpfs(folder), qPrintable(folder + QStringLiteral(" is no private tmpfs")));
-    for (const QString& name : entriesOf(folder)) {
-        const QString path = QDir(folder).filePath(name);
-        if (QFileInfo(path).isDir())
-            QDir(path).removeRecursively();
-        else
-            QFile::remove(path);
+void arm(Fault fault, FaultyProgram& program, const QString& folder) {
+    if (fault == Fault::Reported)
+        program.platform.failingWrites = 1;
+    if (fault == Fault::ShortWrite)
+        program.platform.bytesBeforeDiskFull = 100 * 1024;
+    if (fault == Fault::ParentIsAFile)
+        QVERIFY(writeBytes(QDir(folder).filePath("fil"), "text"));
+    if (fault == Fault::DiskAlreadyFull) {
+        // More than the 64 KB disk holds: what fits stays and fills it.
+        QVERIFY(!writeBytes(QDir(folder).filePath("fyllnad"), QByteArray(128 * 1024, 'x')));
+        QCOMPARE(QStorageInfo(folder).bytesAvailable(), 0);
     }
+    if (fault == Fault::ReadOnly)
+        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", folder}), 0);
 }
 
-// Marks that the child process has its private mounts and is about to run the tests below.
-const QByteArray kMountsReady = "private mounts ready";
-const char* const kFullDiskVariable = "VIMLA_FULL_DISK";
-const char* const kReadOnlyVariable = "VIMLA_READ_ONLY_FOLDER";
+// Opens a document, makes the save fail, starts the save the given way and checks that nothing
+// was lost.
+void runFailedSave(Fault fault, Flow flow, const QString& folder) {
+    const QString document = QDir(folder).filePath("sida.html");
+    const QString other = QDir(folder).filePath("annan.html");
+    const QByteArray documentBytes = page("Gammal", 8 * 1024);
+    const QByteArray otherBytes = page("Annan", 2 * 1024);
+    QVERIFY(writeBytes(document, documentBytes));
+    QVERIFY(writeBytes(other, otherBytes));
+    FaultyProgram program;
+    program.start();
+    if (flow != Flow::SaveAsNew)
+        program.open(document);
+    // Small enough to sit in the write buffer, a text reaches a full disk only when committed.
+    const int textBytes = fault == Fault::DiskAlreadyFull ? 100 : 200 * 1024;
+    program.editor->setText(QString::fromLatin1(page("Ny", textBytes)));
+    arm(fault, program, folder);
+
+    const QStringList before = program.state();
+    const QStringList entriesBefore = entriesOf(folder);
+    FaultyPlatform& platform = program.platform;
+    platform.messages.clear();
+    const QString newFile = fault == Fault::ParentIsAFile ? "fil/ny.html" : "ny.html";
+    if (flow == Flow::SaveAsNew)
+        platform.fileChoices.enqueue(ScriptedPlatform::choose(QDir(folder).filePath(newFile)));
+    if (flow == Flow::SaveAsOver || flow == Flow::OpenAnotherAnsweringYes)
+        platform.fileChoices.enqueue(ScriptedPlatform::choose(other));
+    if (flow != Flow::Save && flow != Flow::SaveAsNew)
+        platform.answers.enqueue(platform::Answer::Yes);
+    if (flow == Flow::Save)
+        QCOMPARE(program.editor->Spara(), shell::SaveOutcome::Failed);
+    if (flow == Flow::SaveAsNew || flow == Flow::SaveAsOver)
+        QCOMPARE(program.editor->SparaSom(), shell::SaveOutcome::Failed);
+    if (flow == Flow::ExitAnsweringYes)
+        program.editor->mnuAvsluta_Click();
+    if (flow == Flow::OpenAnotherAnsweringYes)
+        program.editor->Oppna();
+
+    QCOMPARE(platform.unscriptedCalls, 0);
+    QCOMPARE(platform.endProgramCalls, 0);
+    QCOMPARE(platform.messageTexts().count(kSaveFailed), 1);
+    program.compareLastMessage(kSaveFailed, "Vimlaskolans HTML-editor");
+    QCOMPARE(program.state(), before);
+    QCOMPARE(entriesOf(folder), entriesBefore);
+    QVERIFY2(contentsOf(document) == documentBytes, "the old file changed");
+    QVERIFY2(contentsOf(other) == otherBytes, "the other file changed");
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Flow)
-
-// Real faults of the file system, run in a child process inside a private mount namespace:
-// a 64 KB disk that fills during the save, and a folder mounted read-only.
-class PrivateMountFaults : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase() {
-        QVERIFY(isPrivateTmpfs(qEnvironmentVariable(kFullDiskVariable)));
-        QVERIFY(isPrivateTmpfs(qEnvironmentVariable(kReadOnlyVariable)));
-    }
-
-    void diskFills_data() {
-        QTest::addColumn<Flow>("flow");
-        addFlowRows("64 KB disk fills");
-    }
-    void diskFills() {
-        QFETCH(Flow, flow);
-        const QString disk = qEnvironmentVariable(kFullDiskVariable);
-        removeEntries(disk);
-        runFailedSave({flow, disk, QStringLiteral("ny.html"), 200 * 1024, [](FaultyProgram&) {}});
-    }
-
-    void diskAlreadyFull_data() {
-        QTest::addColumn<Flow>("flow");
-        addFlowRows("disk already full");
-    }
-    void diskAlreadyFull() {
-        QFETCH(Flow, flow);
-        const QString disk = qEnvironmentVariable(kFullDiskVariable);
-        removeEntries(disk);
-        runFailedSave({flow, disk, QStringLiteral("ny.html"), 100, [disk](FaultyProgram&) {
-                           QFile filler(QDir(disk).filePath(QStringLiteral("fyllnad")));
-                           QVERIFY(filler.open(QIODevice::WriteOnly));
-                           const QByteArray block(4096, 'x');
-                           // The disk holds 64 KB; the bound only guards against a mistake.
-                           for (int i = 0;
-                                i < 64 && filler.write(block) == block.size() && filler.flush();
-                                ++i) {
-                           }
-                           QVERIFY(QStorageInfo(disk).bytesAvailable() == 0);
-                       }});
-    }
-
-    void readOnlyFolder_data() {
-        QTest::addColumn<Flow>("flow");
-        addFlowRows("read-only folder");
-    }
-    void readOnlyFolder() {
-        QFETCH(Flow, flow);
-        const QString folder = qEnvironmentVariable(kReadOnlyVariable);
-        run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,rw"), folder});
-        removeEntries(folder);
-        runFailedSave(
-            {flow, folder, QStringLiteral("ny.html"), 200 * 1024, [folder](FaultyProgram&) {
-                 run(QStringLiteral("mount"),
-                     {QStringLiteral("-o"), QStringLiteral("remount,ro"), folder});
-             }});
-    }
-};
+Q_DECLARE_METATYPE(Fault)
 
 class FaultInjection : public QObject {
     Q_OBJECT
 private slots:
-    void injectedFailure_data() {
+    void initTestCase() {
+        if (privateFullDisk.isEmpty())
+            return;
+        QVERIFY(isPrivateTmpfs(privateFullDisk));
+        QVERIFY(isPrivateTmpfs(privateReadOnlyFolder));
+    }
+
+    void failedSave_data() {
+        QTest::addColumn<Fault>("fault");
         QTest::addColumn<Flow>("flow");
-        addFlowRows("platform reports failure");
+        if (!privateFullDisk.isEmpty()) {
+            QTest::newRow("64 KB disk fills: save as over another file")
+                << Fault::DiskFills << Flow::SaveAsOver;
+            QTest::newRow("disk already full: save") << Fault::DiskAlreadyFull << Flow::Save;
+            QTest::newRow("read-only folder: save") << Fault::ReadOnly << Flow::Save;
+            return;
+        }
+        const std::pair<const char*, Flow> flows[] = {
+            {"save", Flow::Save},
+            {"save as a new file", Flow::SaveAsNew},
+            {"save as over another file", Flow::SaveAsOver},
+            {"exit, answer Ja", Flow::ExitAnsweringYes},
+            {"open another file, answer Ja", Flow::OpenAnotherAnsweringYes}};
+        for (const auto& [name, flow] : flows)
+            QTest::addRow("platform reports failure: %s", name) << Fault::Reported << flow;
+        QTest::newRow("disk full after 100 KB: save") << Fault::ShortWrite << Flow::Save;
+        QTest::newRow("folder of the new file is a file: save as")
+            << Fault::ParentIsAFile << Flow::SaveAsNew;
     }
-    void injectedFailure() {
+    void failedSave() {
+        QFETCH(Fault, fault);
         QFETCH(Flow, flow);
-        QTemporaryDir folder;
-        runFailedSave({flow, folder.path(), QStringLiteral("ny.html"), 200 * 1024,
-                       [](FaultyProgram& p) { p.platform.failingWrites = 1; }});
-    }
-
-    void shortWrite_data() {
-        QTest::addColumn<Flow>("flow");
-        addFlowRows("disk full after 100 KB");
-    }
-    void shortWrite() {
-        QFETCH(Flow, flow);
-        QTemporaryDir folder;
-        runFailedSave({flow, folder.path(), QStringLiteral("ny.html"), 200 * 1024,
-                       [](FaultyProgram& p) { p.platform.bytesBeforeDiskFull = 100 * 1024; }});
-    }
-
-    void parentIsAFile() {
-        QTemporaryDir folder;
-        runFailedSave({Flow::SaveAsNew, folder.path(), QStringLiteral("fil.txt/ny.html"), 1024,
-                       [&folder](FaultyProgram&) {
-                           QVERIFY(writeBytes(folder.filePath(QStringLiteral("fil.txt")), "text"));
-                       }});
-    }
-
-    void folderGone() {
-        QTemporaryDir folder;
-        runFailedSave({Flow::SaveAsNew, folder.path(), QStringLiteral("borta/ny.html"), 1024,
-                       [](FaultyProgram&) {}});
-    }
-
-    // The platform itself, without the editor: a short write removes its temporary file.
-    void shortWriteLeavesNothing() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("sida.html"));
-        QVERIFY(writeBytes(path, "gammal"));
-        FaultyPlatform platform;
-        platform.bytesBeforeDiskFull = 3;
-        QCOMPARE(platform.writeFileAtomically(path, "ny text"), platform::WriteResult::Failed);
-        QCOMPARE(contentsOf(path), QByteArray("gammal"));
-        QCOMPARE(entriesOf(folder.path()), QStringList{QStringLiteral("sida.html")});
-        platform.bytesBeforeDiskFull = -1;
-        QCOMPARE(platform.writeFileAtomically(path, "ny text"), platform::WriteResult::Written);
-        QCOMPARE(contentsOf(path), QByteArray("ny text"));
-        QCOMPARE(entriesOf(folder.path()), QStringList{QStringLiteral("sida.html")});
-    }
-
-    // The chosen file is gone (or is a folder) by the time it is read.
-    void fileGoneBeforeRead_data() {
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<bool>("becomesFolder");
-        QTest::newRow("unchanged text, file deleted") << false << false;
-        QTest::newRow("changed text answered Nej, file deleted") << true << false;
-        QTest::newRow("unchanged text, file replaced by a folder") << false << true;
-        QTest::newRow("changed text answered Nej, file replaced by a folder") << true << true;
-    }
-    void fileGoneBeforeRead() {
-        QFETCH(bool, changed);
-        QFETCH(bool, becomesFolder);
-        QTemporaryDir folder;
-        const QString document = folder.filePath(QStringLiteral("sida.html"));
-        const QString other = folder.filePath(QStringLiteral("annan.html"));
-        QVERIFY(writeBytes(document, page("Gammal", 1024)));
-        QVERIFY(writeBytes(other, page("Annan", 1024)));
-        FaultyProgram program;
-        program.start();
-        program.open(document);
-        if (changed)
-            program.editor().setText(editorText(4096));
-        const EditorSnapshot before = EditorSnapshot::of(program.editor());
-        program.platform.messages.clear();
-        if (changed)
-            program.platform.answers.enqueue(Answer::No);
-        (becomesFolder ? program.platform.replaceChosenFileByFolder
-                       : program.platform.deleteChosenFile) = true;
-        program.open(other);
-
-        QCOMPARE(program.platform.unscriptedCalls, 0);
-        compareFailureMessage(program.platform.messages.constLast(), kNotFound, kTitle);
-        QCOMPARE(program.platform.messageTexts().count(kNotFound), 1);
-        compareSnapshots(EditorSnapshot::of(program.editor()), before);
-        QCOMPARE(contentsOf(document), page("Gammal", 1024));
+        QTemporaryDir temporary;
+        QString folder = temporary.path();
+        if (!privateFullDisk.isEmpty()) {
+            folder = fault == Fault::ReadOnly ? privateReadOnlyFolder : privateFullDisk;
+            QVERIFY(isPrivateTmpfs(folder));
+        }
+        runFailedSave(fault, flow, folder);
     }
 
     void unreadableSettings_data() {
-        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("inUserFolder");
         QTest::addColumn<QString>("kind");
-        for (const char* where : {"application folder", "user folder"}) {
-            for (const char* kind : {"folder", "binary", "huge", "no permission", "named pipe"})
-                QTest::addRow("%s, %s", where, kind) << where << kind;
-        }
+        // The user folder is read only when the application folder holds no settings file.
+        QTest::newRow("user folder, a folder") << true << "folder";
+        QTest::newRow("user folder, a named pipe") << true << "pipe";
+        QTest::newRow("application folder, 750 KB") << false << "huge";
+        QTest::newRow("application folder, no permission") << false << "no permission";
     }
     void unreadableSettings() {
-        QFETCH(QString, where);
+        QFETCH(bool, inUserFolder);
         QFETCH(QString, kind);
-        if (kind == QLatin1String("no permission") && geteuid() == 0)
+        if (kind == "no permission" && geteuid() == 0)
             QSKIP("root reads a file whatever its mode");
-        FaultyProgram program(std::nullopt);
-        const QString folder = where == QLatin1String("user folder")
-                                   ? program.platform.userConfigFolderPath
-                                   : program.platform.applicationFolderPath;
-        const QString path = QDir(folder).filePath(QStringLiteral("vimlahtml.ini"));
-        if (kind == QLatin1String("folder")) {
+        FaultyProgram program;
+        const QString folder = inUserFolder ? program.platform.userConfigFolderPath
+                                            : program.platform.applicationFolderPath;
+        const QString path = QDir(folder).filePath("vimlahtml.ini");
+        const QByteArray settings = " 12\r\nArial\r\n\r\n";
+        if (kind == "folder")
             QVERIFY(QDir().mkpath(path));
-        } else if (kind == QLatin1String("binary")) {
-            QByteArray bytes;
-            for (int i = 0; i < 4096; ++i)
-                bytes += char((i * 7919) >> 3);
-            QVERIFY(writeBytes(path, bytes));
-        } else if (kind == QLatin1String("huge")) {
-            QVERIFY(writeBytes(path, QByteArray(" 12\r\nArial\r\n\r\n").repeated(50000)));
-        } else if (kind == QLatin1String("no permission")) {
-            QVERIFY(writeBytes(path, " 12\r\nArial\r\n\r\n"));
-            QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
-        } else {
+        if (kind == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == "huge")
+            QVERIFY(writeBytes(path, settings.repeated(50000)));
+        if (kind == "no permission") {
+            QVERIFY(writeBytes(path, settings));
+            QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
         }
-        program.start();
+        program.start(false);
 
         QCOMPARE(program.platform.messages.size(), 1);
-        compareFailureMessage(program.platform.messages.constFirst(), kNoSettings, QString());
-        const QFont font = program.editor().txtHtml().font();
-        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        program.compareLastMessage("Kunde inte hämta inställningar", QString());
+        const QFont font = program.editor->txtHtml().font();
+        QCOMPARE(font.family(), "Arial");
         QCOMPARE(font.pointSize(), 11);
-        QCOMPARE(program.editor().currentFileName(), QStringLiteral("Namnlös"));
-        QCOMPARE(program.editor().state().strAndrad, QString());
-        QCOMPARE(program.editor().state().strWebblasare, QString());
+        QCOMPARE(program.editor->state().strWebblasare, QString());
     }
 
-    // The real file system faults need their own mounts: as root, a child process runs the
-    // tests of PrivateMountFaults in a private mount namespace, where the mounts vanish with it.
+    // The real file system faults need their own mounts: as root, a child process runs
+    // failedSave in a private mount namespace, where the mounts vanish with it.
     void realFileSystemFaults() {
-        if (geteuid() != 0)
-            QSKIP("not root: the full disk and read-only folder tests need to mount file systems");
-        const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
-        if (unshare.isEmpty())
-            QSKIP("no unshare: the full disk and read-only folder tests need a mount namespace");
+        const QString unshare = QStandardPaths::findExecutable("unshare");
+        if (geteuid() != 0 || unshare.isEmpty())
+            QSKIP("not root or no unshare: the full disk and read-only folder tests did not run");
         QTemporaryDir fullDisk;
         QTemporaryDir readOnly;
         const QString script =
-            QStringLiteral(
-                "mount -t tmpfs -o size=64k tmpfs \"$1\" && mount -t tmpfs -o size=1m tmpfs \"$2\" "
-                "&& echo '%1' && %2=\"$1\" %3=\"$2\" exec \"$3\" --private-mounts")
-                .arg(QString::fromLatin1(kMountsReady), QString::fromLatin1(kFullDiskVariable),
-                     QString::fromLatin1(kReadOnlyVariable));
+            QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$1\" && "
+                           "mount -t tmpfs -o size=1m tmpfs \"$2\" && "
+                           "echo '%1' && exec \"$3\" --private-mounts \"$1\" \"$2\"")
+                .arg(QString::fromLatin1(kMountsReady));
         QProcess child;
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(unshare, {QStringLiteral("-m"), QStringLiteral("--propagation"),
-                              QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
-                              script, QStringLiteral("sh"), fullDisk.path(), readOnly.path(),
-                              QCoreApplication::applicationFilePath()});
+        child.start(unshare,
+                    {"-m", "--propagation", "private", "sh", "-c", script, "sh", fullDisk.path(),
+                     readOnly.path(), QCoreApplication::applicationFilePath()});
         QVERIFY(child.waitForFinished(300000));
         const QByteArray output = child.readAll();
+        qInfo("  | %s", QByteArray(output.trimmed()).replace("\n", "\n  | ").constData());
         if (!output.contains(kMountsReady))
-            QSKIP(qPrintable(QStringLiteral("no private mounts here, the full disk and read-only "
-                                            "folder tests did not run: ") +
-                             QString::fromLocal8Bit(output.trimmed())));
-        for (const QByteArray& line : output.split('\n')) {
-            if (!line.isEmpty())
-                qInfo("  | %s", line.constData());
-        }
+            QSKIP("no private mounts here: the full disk and read-only folder tests did not run");
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
     }
@@ -406,11 +230,12 @@ private slots:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
-    if (argc > 1 && qstrcmp(argv[1], "--private-mounts") == 0) {
-        PrivateMountFaults inside;
-        return QTest::qExec(&inside, QStringList{QString::fromLocal8Bit(argv[0])});
-    }
     FaultInjection test;
+    if (argc == 4 && qstrcmp(argv[1], "--private-mounts") == 0) {
+        privateFullDisk = QString::fromLocal8Bit(argv[2]);
+        privateReadOnlyFolder = QString::fromLocal8Bit(argv[3]);
+        return QTest::qExec(&test, {QString::fromLocal8Bit(argv[0]), "failedSave"});
+    }
     return QTest::qExec(&test, argc, argv);
 }
 
