@@ -16,61 +16,11 @@ set -euo pipefail
 program=$1
 positions_helper=$2
 grab=$3
-artifacts=${4:-$PWD}
-: "${DISPLAY:?needs an X server: run under xvfb-run}"
-export QT_QPA_PLATFORM=xcb
-started=$SECONDS
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vimla-e2e.XXXXXX")
+failure_picture=${4:-$PWD}/e2e-failure.png
+source "$(dirname "$0")/lib.sh"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/app" "$work/site"
 chmod 700 "$XDG_RUNTIME_DIR"
-
-program_pid=
-cleanup() {
-    if [[ -n $program_pid ]] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-step() { echo "-- $* ($((SECONDS - started)) s)"; }
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [[ -n $program_pid ]] && ! kill -0 "$program_pid" 2>/dev/null; then
-        echo "the program is no longer running" >&2
-    fi
-    if [[ -s $work/program.log ]]; then
-        echo "what the program wrote:" >&2
-        cat "$work/program.log" >&2
-    fi
-    if "$grab" "$artifacts/e2e-failure.png" 2>/dev/null; then
-        echo "the screen at the failure: $artifacts/e2e-failure.png" >&2
-    fi
-    exit 1
-}
-
-# Runs a check until it succeeds or the seconds run out.
-wait_for() {
-    local seconds=$1
-    shift
-    local end=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < end)) || return 1
-        sleep 0.1
-    done
-}
-
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-window_shown() { [[ -n $(window_named "$1") ]]; }
-window_gone() { [[ -z $(window_named "$1") ]]; }
-focus_is() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
-program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
-
-keys() { xdotool key --delay 40 "$@"; }
-type_text() { xdotool type --delay 25 -- "$1"; }
 
 click_button() {
     local position
@@ -80,32 +30,7 @@ click_button() {
     xdotool mousemove --window "$main" $position click 1
 }
 
-# Shows a window by an action that is harmless to repeat (a toolbar dialog exists only once) and
-# waits until it is shown and has the keyboard.
-show_window() {
-    local title=$1
-    shift
-    local attempt
-    for attempt in 1 2 3; do
-        "$@"
-        if wait_for 5 window_shown "$title"; then
-            dialog=$(window_named "$title")
-            wait_for 3 focus_is "$dialog" || timeout 5 xdotool windowfocus --sync "$dialog" ||
-                fail "\"$title\" never got the keyboard"
-            return
-        fi
-        echo "   \"$title\" did not show yet (attempt $attempt)"
-    done
-    fail "\"$title\" was never shown"
-}
-
 open_dialog() { show_window "$2" click_button "$1"; }
-
-open_menu_item() {
-    local key=$1 title=$2
-    # Escape first: a menu left open by a lost key would swallow the next access key.
-    show_window "$title" bash -c "xdotool key Escape Escape; xdotool key alt+a; sleep 0.3; xdotool key $key"
-}
 
 # After a dialog's button: the dialog is gone and the editor has the keyboard again.
 dialog_closed() {
@@ -135,9 +60,7 @@ printf ' 11\r\nDejaVu Sans Mono\r\n%s\r\n' "$work/browser.sh" >"$work/app/vimlah
 "$positions_helper" >"$work/positions" || fail "the toolbar positions could not be found"
 (cd "$work" && exec "$work/app/vimlahtml" >"$work/program.log" 2>&1) &
 program_pid=$!
-wait_for 20 window_shown "Vimlaskolans HTML-editor" || fail "the main window was never shown"
-main=$(window_named "Vimlaskolans HTML-editor")
-timeout 5 xdotool windowfocus --sync "$main" || fail "the main window did not take the keyboard"
+main_window_shown
 
 step "a new page from the new-document dialog"
 open_dialog "Nytt dokument" "Nytt dokument"
@@ -199,14 +122,7 @@ cmp -s "$work/expected-args.txt" "$work/browser-args.txt" ||
     fail "the browser got other arguments: $(cat "$work/browser-args.txt")"
 
 step "quit with \"Avsluta\""
-keys Escape alt+a
-sleep 0.3
-keys a
-wait_for 10 program_ended || fail "the program is still running after \"Avsluta\""
-status=0
-wait "$program_pid" || status=$?
-program_pid=
-((status == 0)) || fail "the program ended with status $status"
+quit_by_menu
 
 step "the saved file, byte for byte"
 expected_lines=(

@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-layout_test=$build/tests/e2e/tst_windowlayout
+layout_test=$build/tests/e2e/tst_windows
 [[ -x $layout_test ]] || { echo "build the tests first: $layout_test is missing" >&2; exit 1; }
 
 shots=$(mktemp -d)
@@ -14,7 +14,7 @@ trap 'rm -rf "$shots"' EXIT
 # usage: run SCALE FOLDER
 run() {
     xvfb-run -a -s "-screen 0 $((1280 * $1))x$((800 * $1))x24 -noreset" \
-        env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" VIMLA_SCREENSHOTS="$2" "$layout_test" >/dev/null
+        env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" VIMLA_SCREENSHOTS="$2" "$layout_test" controlsShowWhole >/dev/null
 }
 run 1 "$shots"
 run 2 "$shots"

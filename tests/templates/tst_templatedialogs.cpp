@@ -1,20 +1,20 @@
+// The new-document dialog, the frame layout chooser and the frame set dialogs as a pupil uses
+// them: fields typed key by key, the unsaved-changes question answered through the platform.
 #include "support/ProgramHarness.h"
 #include "templates/FramePreview.h"
 #include "templates/LockableComboBox.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QFile>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vimla;
 using platform::Answer;
-using templates::FramePreview;
 using templates::TwipLine;
 using testing::ProgramHarness;
 
@@ -28,25 +28,38 @@ QWidget* openDialog(ProgramHarness& h, const QString& name) {
     return window;
 }
 
-template <typename T = QWidget> T* child(QWidget* window, const QString& name) {
-    return window ? window->findChild<T*>(name) : nullptr;
+void click(ProgramHarness& h, const QString& name) {
+    QTest::mouseClick(h.find(name), Qt::LeftButton);
 }
 
-void click(QWidget* window, const QString& name) {
-    QTest::mouseClick(child(window, name), Qt::LeftButton);
-}
-
-// Empties the field the way a pupil does: select everything, then Backspace.
-void emptyByKeyboard(QLineEdit* field) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-}
-
-// A fresh focus entry into `field`, coming from `elsewhere`.
+// A fresh focus entry into `field` by the mouse, coming from `elsewhere`.
 void enter(QWidget* field, QWidget* elsewhere) {
     elsewhere->setFocus(Qt::TabFocusReason);
-    field->setFocus(Qt::TabFocusReason);
+    auto* box = qobject_cast<QComboBox*>(field);
+    QTest::mouseClick(box ? box->lineEdit() : field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_End);
+}
+
+// Return, Enter and Escape on every button, field and box of the window: they would press a
+// dialog's default button or close it. An editable box is given a text first, which the keys must
+// not add to its list.
+void pressEnterAndEscapeEverywhere(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        auto* box = qobject_cast<QComboBox*>(control);
+        const bool takesKeys =
+            box || qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control);
+        if (!takesKeys || qobject_cast<QComboBox*>(control->parent()))
+            continue;
+        const int items = box ? box->count() : 0;
+        if (box)
+            ProgramHarness::type(box, "3");
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(control, key);
+        QVERIFY2(window->isVisible(), qPrintable(control->objectName()));
+        if (box)
+            QCOMPARE(box->count(), items);
+    }
+    QTest::qWait(200); // a button's shortcut clicks it only after a moment
 }
 
 // A column divider runs from top to bottom of the preview, a row divider across it.
@@ -59,28 +72,6 @@ TwipLine divider(bool column, float at) {
 class TestTemplateDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void bodyOkWritesThePage() {
-        ProgramHarness h;
-        h.editor().setText(kOldText);
-        h.editor().markUnchanged();
-        QWidget* body = openDialog(h, "frmBody");
-        QCOMPARE(body->focusWidget(), child(body, "txtTitel"));
-        ProgramHarness::type(child(body, "txtTitel"), "Min sida");
-        ProgramHarness::type(child(body, "cboBakfarg"), "white");
-        child<QComboBox>(body, "cboTextfarg")->setCurrentIndex(4); // chosen from the list: black
-        ProgramHarness::type(child(body, "cboLink"), "blue");
-        ProgramHarness::type(child(body, "cboVlink"), "red");
-        click(body, "cmdOk");
-
-        QCOMPARE(h.editor().text(), "<HTML>\r\n<HEAD>\r\n<TITLE>Min sida</TITLE>\r\n</HEAD>\r\n"
-                                    "<BODY BGCOLOR=\"white\" TEXT=\"black\" LINK=\"blue\" "
-                                    "VLINK=\"red\">\r\n\r\n</BODY>\r\n</HTML>");
-        QCOMPARE(h.caret(), h.txtHtml().document()->characterCount() - 1);
-        QCOMPARE(h.editor().currentFileName(), QString("Namnlös"));
-        QCOMPARE(h.editor().statusText(), QString("Ändrad"));
-        QVERIFY(!h.editor().openWindow("frmBody") && h.txtHtml().isEnabled());
-    }
-
     void bodyLocks_data() {
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("image");
@@ -104,42 +95,39 @@ private slots:
         QFETCH(bool, enterImage);
         QFETCH(bool, locked);
         ProgramHarness h;
-        QWidget* body = openDialog(h, "frmBody");
-        auto* cboBakfarg = child<templates::LockableComboBox>(body, "cboBakfarg");
-        auto* txtBakbild = child<QLineEdit>(body, "txtBakbild");
+        openDialog(h, "frmBody");
+        auto* cboBakfarg = h.find<templates::LockableComboBox>("cboBakfarg");
+        auto* txtBakbild = h.find<QLineEdit>("txtBakbild");
         cboBakfarg->setEditText(colour);
         txtBakbild->setText(image);
         QWidget* field = enterImage ? static_cast<QWidget*>(txtBakbild) : cboBakfarg;
+        const auto fieldText = [&] {
+            return enterImage ? txtBakbild->text() : cboBakfarg->currentText();
+        };
 
-        enter(field, child(body, "txtTitel"));
+        enter(field, h.find("txtTitel"));
         QCOMPARE(txtBakbild->isReadOnly(), enterImage && locked);
         QCOMPARE(cboBakfarg->isLocked(), !enterImage && locked);
-        QTest::keyClick(field, Qt::Key_End); // entering by Tab selected the text
+        if (cboBakfarg->isLocked()) { // nor can the arrow keys, the wheel or the list choose one
+            QTest::keyClick(cboBakfarg, Qt::Key_Down);
+            QWheelEvent wheel(QPointF(5, 5), cboBakfarg->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(cboBakfarg, &wheel);
+            cboBakfarg->showPopup();
+            QVERIFY(!cboBakfarg->view()->isVisible());
+        }
         ProgramHarness::type(field, "x");
-        QCOMPARE(enterImage ? txtBakbild->text() : cboBakfarg->currentText(),
-                 (enterImage ? image : colour) + (locked ? "" : "x"));
-    }
+        QCOMPARE(fieldText(), (enterImage ? image : colour) + (locked ? "" : "x"));
 
-    // Neither keys, the wheel nor the list change a locked colour, until it is entered afresh.
-    void lockedColourCannotBeChosen() {
-        ProgramHarness h;
-        QWidget* body = openDialog(h, "frmBody");
-        auto* cboBakfarg = child<templates::LockableComboBox>(body, "cboBakfarg");
-        auto* txtBakbild = child<QLineEdit>(body, "txtBakbild");
-        ProgramHarness::type(txtBakbild, "moln.gif");
-        QTest::mouseClick(cboBakfarg->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(cboBakfarg, Qt::Key_Down);
-        QTest::keyClick(cboBakfarg, Qt::Key_Down, Qt::AltModifier);
-        QWheelEvent wheel(QPointF(5, 5), cboBakfarg->mapToGlobal(QPointF(5, 5)), QPoint(),
-                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(cboBakfarg, &wheel);
-        cboBakfarg->showPopup();
-        QVERIFY(!cboBakfarg->view()->isVisible());
-        QCOMPARE(cboBakfarg->currentText(), QString());
-        txtBakbild->clear();
-        enter(cboBakfarg, txtBakbild);
-        QTest::keyClick(cboBakfarg, Qt::Key_Down);
-        QCOMPARE(cboBakfarg->currentText(), QString("red"));
+        // Entered afresh once the other field is empty, it opens again.
+        if (enterImage)
+            cboBakfarg->setEditText(QString());
+        else
+            txtBakbild->clear();
+        enter(field, h.find("txtTitel"));
+        ProgramHarness::type(field, "y");
+        QVERIFY(fieldText().endsWith("y"));
     }
 
     void replacingAsksFirst_data() {
@@ -182,12 +170,12 @@ private slots:
         if (named)
             h.editor().setCurrentFileName(path);
         const QString nameBefore = h.editor().currentFileName();
-        QWidget* dialog = openDialog(h, window);
+        openDialog(h, window);
         h.platform.answers << answer;
         h.platform.fileChoices << platform::FileChoice::cancel();
         h.platform.failingWrites = failingWrites;
 
-        click(dialog, button);
+        click(h, button);
 
         QCOMPARE(h.platform.messages.size(), int(changed) + failingWrites);
         if (changed) {
@@ -207,10 +195,12 @@ private slots:
         QCOMPARE(h.txtHtml().isEnabled(), replaced);
         const bool emptied = replaced && button == "cmdTom";
         QCOMPARE(h.state().strAndrad, QString(emptied ? "" : "ja"));
-        if (!replaced)
+        if (!replaced) {
             QCOMPARE(h.editor().text(), kOldText);
-        else
+        } else {
             QCOMPARE(h.editor().text().left(6), QString(emptied ? "" : "<HTML>"));
+            QCOMPARE(h.caret(), h.txtHtml().document()->characterCount() - 1); // behind the page
+        }
     }
 
     void coupling_data() {
@@ -251,16 +241,18 @@ private slots:
         const QString line = columns || window == "frmRam2" ? "Line1" : "Line2";
         const QString otherLine = line == "Line1" ? "Line2" : "Line1";
         ProgramHarness h;
-        QWidget* dialog = openDialog(h, window);
-        auto* edit = child<QLineEdit>(dialog, field);
-        auto* partner = child<QLineEdit>(dialog, columns ? "txtHoger" : "txtUndre");
-        auto* frame1 = child<FramePreview>(dialog, "Frame1");
+        openDialog(h, window);
+        auto* edit = h.find<QLineEdit>(field);
+        auto* partner = h.find<QLineEdit>(columns ? "txtHoger" : "txtUndre");
+        auto* frame1 = h.find<templates::FramePreview>("Frame1");
         QCOMPARE(edit->text() + "," + partner->text(), QString("20,80"));
         QVERIFY(partner->isReadOnly());
         QCOMPARE(frame1->line(line), divider(columns, columns ? 320 : 240));
         const TwipLine otherBefore = frame1->line(otherLine);
 
-        emptyByKeyboard(edit);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
         QStringList partnerTexts;
         for (const QString& change :
              pasted ? QStringList{typed} : typed.split("", Qt::SkipEmptyParts)) {
@@ -279,38 +271,21 @@ private slots:
         // The page takes the field texts as they stand; frmRam3's two rows share the columns.
         const QString frameset = QString("<FRAMESET %1=\"%2%,%3%\">")
                                      .arg(columns ? "COLS" : "ROWS", edit->text(), partner->text());
-        click(dialog, "cmdOk");
+        click(h, "cmdOk");
         QCOMPARE(h.editor().text().split("\r\n").size(), window == "frmRam3" ? 18 : 11);
         QCOMPARE(h.editor().text().count(frameset), window == "frmRam3" && columns ? 2 : 1);
-    }
-
-    void emptyingRunsTheCouplingOnceMoreNested() {
-        ProgramHarness h;
-        auto* txtVanster = child<QLineEdit>(openDialog(h, "frmRam1"), "txtVanster");
-        QSignalSpy fieldTexts(txtVanster, &QLineEdit::textChanged);
-        QSignalSpy partnerTexts(child<QLineEdit>(txtVanster->window(), "txtHoger"),
-                                &QLineEdit::textChanged);
-        ProgramHarness::type(txtVanster, "5"); // "205"
-        // The nested change reaches listeners connected after the coupling first.
-        QCOMPARE(fieldTexts, QList<QVariantList>({{QString()}, {QString("205")}}));
-        // The nested run writes " 100"; the outer run writes the same text again.
-        QCOMPARE(partnerTexts, QList<QVariantList>({{QString(" 100")}}));
     }
 
     void chooserHandsOver_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QList<int>>("keys"); // pressed on the option; none means a click
         QTest::addColumn<QString>("opened");
-        QTest::addColumn<QString>("focused");
-        const auto row = [](const char* name, const char* option, QList<int> keys,
-                            const char* opened, const char* focused) {
-            QTest::newRow(name) << QString(option) << keys << QString(opened) << QString(focused);
-        };
-        row("click 1", "optRam1_1", {}, "frmRam1", "txtVanster");
-        row("click 2", "optRam1_2", {}, "frmRam2", "txtOvre");
-        row("click 3", "optRam1_3", {}, "frmRam3", "cmdAvbryt");
+        QTest::newRow("click 1") << "optRam1_1" << QList<int>{} << "frmRam1";
+        QTest::newRow("click 2") << "optRam1_2" << QList<int>{} << "frmRam2";
+        QTest::newRow("click 3") << "optRam1_3" << QList<int>{} << "frmRam3";
         // Nothing is selected yet, so the arrow only moves the focus; Space selects.
-        row("arrow, then space", "optRam1_1", {Qt::Key_Down, Qt::Key_Space}, "frmRam2", "txtOvre");
+        QTest::newRow("arrow, then space")
+            << "optRam1_1" << QList<int>{Qt::Key_Down, Qt::Key_Space} << "frmRam2";
     }
     void chooserHandsOver() {
         QFETCH(QString, option);
@@ -318,26 +293,25 @@ private slots:
         QFETCH(QString, opened);
         ProgramHarness h;
         QWidget* chooser = openDialog(h, "frmRamar");
-        QCOMPARE(chooser->focusWidget(), child(chooser, "cmdavbryt"));
-        for (const QRadioButton* option : chooser->findChildren<QRadioButton*>())
-            QVERIFY(!option->isChecked());
+        for (const QRadioButton* choice : chooser->findChildren<QRadioButton*>())
+            QVERIFY(!choice->isChecked());
         if (keys.isEmpty())
-            click(chooser, option);
-        child(chooser, option)->setFocus(Qt::TabFocusReason);
+            click(h, option);
+        else
+            h.find(option)->setFocus(Qt::TabFocusReason);
         for (int key : keys)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 
         QVERIFY(!h.editor().openWindow("frmRamar") && !h.txtHtml().isEnabled());
         QWidget* dialog = h.editor().openWindow(opened);
-        QVERIFY(dialog);
-        QFETCH(QString, focused);
-        QCOMPARE(dialog->focusWidget(), child(dialog, focused));
+        QVERIFY(dialog && dialog->isVisible());
         for (const char* other : {"frmRam1", "frmRam2", "frmRam3"})
             QCOMPARE(h.editor().openWindow(other) != nullptr, other == opened);
 
         // Chosen again while open: the same window comes to the front with its contents.
         dialog->findChild<QLineEdit*>()->setText("30");
-        click(openDialog(h, "frmRamar"), QString("optRam1_") + opened.back());
+        openDialog(h, "frmRamar");
+        click(h, QString("optRam1_") + opened.back());
         QCOMPARE(h.editor().openWindow(opened), dialog);
         QCOMPARE(dialog->findChild<QLineEdit*>()->text(), QString("30"));
         QVERIFY(!h.txtHtml().isEnabled());
@@ -345,44 +319,27 @@ private slots:
 
     void leavingWithoutOk_data() {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("focused"); // "" for the close box
-        QTest::addColumn<int>("key");         // 0: click the focused button
-        const auto row = [](const QString& window, const QString& focused, int key) {
-            const QString how = focused.isEmpty() ? "close box"
-                                : key             ? QKeySequence(key).toString() + " on " + focused
-                                                  : "click " + focused;
-            QTest::addRow("%s: %s", qPrintable(window), qPrintable(how))
-                << window << focused << key;
-        };
-        for (const QString window : {"frmBody", "frmRamar", "frmRam1", "frmRam2", "frmRam3"}) {
-            const QString avbryt = window == "frmRamar" ? "cmdavbryt" : "cmdAvbryt";
-            row(window, avbryt, 0);
-            row(window, "", 0);
-            for (const int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-                row(window, avbryt, key);
+        QTest::addColumn<QString>("how");
+        for (const char* window : {"frmBody", "frmRamar", "frmRam1", "frmRam2", "frmRam3"}) {
+            for (const char* how : {"Avbryt", "close box", "Enter and Escape"})
+                QTest::addRow("%s: %s", window, how) << QString(window) << QString(how);
         }
-        for (const char* focused : {"txtTitel", "cboTextfarg", "cmdOk"})
-            row("frmBody", focused, Qt::Key_Return);
-        row("frmRam1", "txtVanster", Qt::Key_Return);
-        row("frmRam1", "cmdOk", Qt::Key_Return);
     }
     // Avbryt and the close box close without a change; Enter and Escape press nothing.
     void leavingWithoutOk() {
         QFETCH(QString, window);
-        QFETCH(QString, focused);
-        QFETCH(int, key);
+        QFETCH(QString, how);
         ProgramHarness h;
         h.editor().setText(kOldText);
         QWidget* dialog = openDialog(h, window);
-        QWidget* target = child(dialog, focused);
-        if (focused.isEmpty())
+        if (how == "Avbryt")
+            click(h, window == "frmRamar" ? "cmdavbryt" : "cmdAvbryt");
+        else if (how == "close box")
             dialog->close();
-        else if (key == 0)
-            QTest::mouseClick(target, Qt::LeftButton);
         else
-            QTest::keyClick(target, Qt::Key(key));
+            pressEnterAndEscapeEverywhere(dialog);
 
-        const bool closes = key == 0;
+        const bool closes = how != "Enter and Escape";
         QCOMPARE(h.editor().openWindow(window) == nullptr, closes);
         QCOMPARE(h.txtHtml().isEnabled(), closes);
         QCOMPARE(h.editor().text(), kOldText);
@@ -390,8 +347,6 @@ private slots:
         QVERIFY(h.platform.messages.isEmpty());
         for (const char* frameSet : {"frmRam1", "frmRam2", "frmRam3"})
             QCOMPARE(h.editor().openWindow(frameSet) != nullptr, frameSet == window && !closes);
-        if (auto* box = qobject_cast<QComboBox*>(target))
-            QCOMPARE(box->count(), 6); // Enter added nothing to the list
     }
 };
 
