@@ -2,10 +2,15 @@
 
 #include "program/Program.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
 
 namespace vimla::testing {
@@ -70,6 +75,94 @@ bool ProgramHarness::hasSelection() {
 
 QString ProgramHarness::path(const QString& folder, const QString& name) {
     return QDir(folder).filePath(name);
+}
+
+QWidget* ProgramHarness::showDialog(const QString& name) {
+    return activate(m_editor->showDialog(name));
+}
+
+QWidget* ProgramHarness::activate(QWidget* window) {
+    if (window)
+        window->activateWindow(); // shortcuts act only in the active window
+    return window && QTest::qWaitForWindowActive(window) ? window : nullptr;
+}
+
+void ProgramHarness::press(const QString& name, QWidget* window) {
+    if (name.isEmpty()) {
+        window->close();
+    } else {
+        auto* button = window ? window->findChild<QAbstractButton*>(name)
+                              : qobject_cast<QAbstractButton*>(findWidget(name));
+        QVERIFY2(button, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    settle();
+}
+
+void ProgramHarness::settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+namespace {
+
+// The controls a pupil can reach with the keyboard; a box's own line field is its box.
+QList<QWidget*> controlsOf(const QWidget* window) {
+    QList<QWidget*> controls;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (!qobject_cast<QComboBox*>(child->parent()) &&
+            (qobject_cast<QAbstractButton*>(child) || qobject_cast<QLineEdit*>(child) ||
+             qobject_cast<QComboBox*>(child)))
+            controls << child;
+    }
+    return controls;
+}
+
+} // namespace
+
+void ProgramHarness::verifyKeysPressNothing(QWidget* window) {
+    const QString text = m_editor->text(), selected = m_editor->selectedText();
+    QPointer<QWidget> open = activate(window);
+    QVERIFY(open);
+    for (QWidget* control : controlsOf(window)) {
+        auto* box = qobject_cast<QComboBox*>(control);
+        if (box && box->isEditable())
+            type(control, QStringLiteral("3"));
+        const int items = box ? box->count() : 0;
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(control, key);
+        settle();
+        QVERIFY2(open && open->isVisible(), qPrintable(control->objectName()));
+        QVERIFY2(m_editor->text() == text && m_editor->selectedText() == selected,
+                 qPrintable(control->objectName()));
+        if (box)
+            QCOMPARE(box->count(), items);
+    }
+}
+
+void ProgramHarness::verifyOnlyFailure(const QString& text) {
+    QCOMPARE(platform.messageTexts(), QStringList{text});
+    const vimla::platform::Message& shown = platform.messages.first();
+    QVERIFY(shown.icon == vimla::platform::Icon::Exclamation &&
+            shown.buttons == vimla::platform::Buttons::Ok);
+    QCOMPARE(shown.title, QStringLiteral("Vimlaskolans HTML-editor"));
+}
+
+void ProgramHarness::verifyDocumentBack() {
+    QVERIFY(txtHtml().isEnabled());
+    QTRY_VERIFY(txtHtml().hasFocus());
+}
+
+QStringList ProgramHarness::unlabelledFields(const QWidget* window) {
+    QList<QWidget*> named;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        named << label->buddy();
+    QStringList unlabelled;
+    for (QWidget* control : controlsOf(window)) {
+        if (!qobject_cast<QAbstractButton*>(control) && !named.contains(control))
+            unlabelled << control->objectName();
+    }
+    return unlabelled;
 }
 
 } // namespace vimla::testing

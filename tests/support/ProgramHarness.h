@@ -38,6 +38,27 @@ public:
 
     static QString path(const QString& folder, const QString& name);
 
+    // Shows a dialog as its toolbar button does and waits until it is the active window.
+    QWidget* showDialog(const QString& name);
+    // Activates the window and waits for it; nullptr if it is missing or stays inactive.
+    static QWidget* activate(QWidget* window);
+    // Clicks the button `name` (inside `window` when given), or the window's close box when the
+    // name is empty; then settles, so a window that closed is gone.
+    static void press(const QString& name, QWidget* window = nullptr);
+    // Deletes closed windows and lets the focus move, as the event loop would.
+    static void settle();
+
+    // Checks that no button, field or box of the window is pressed by Return, Enter or Escape:
+    // the window stays, the document keeps its text and selection, and no list of a box grows
+    // (each editable box has "3" typed into it first).
+    void verifyKeysPressNothing(QWidget* window);
+    // Checks that exactly one message was shown: `text`, exclamation mark, OK, program title.
+    void verifyOnlyFailure(const QString& text);
+    // Checks that the document window is enabled and has the keyboard focus again.
+    void verifyDocumentBack();
+    // The fields (line edits and boxes) of the window that no label names for screen readers.
+    static QStringList unlabelledFields(const QWidget* window);
+
 private:
     std::unique_ptr<shell::Editor> m_editor;
 };
