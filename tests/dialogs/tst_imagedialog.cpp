@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,9 +16,7 @@
 
 #include <memory>
 
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#endif
 
 using vimla::dialogs::FrmBild;
 using vimla::dialogs::PictureBox;
@@ -29,11 +26,6 @@ namespace {
 
 const QString kFailure = QStringLiteral("Fel vid visning av bild!");
 const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 160, 0), kWhite(255, 255, 255);
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 QByteArray fixtureBytes(const QString& name) {
     QFile file(QStringLiteral(FIXTURES "/") + name);
@@ -82,18 +74,201 @@ QStringList itemsOf(const QListWidget* list) {
 class ImageDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() {
+        m_workingFolder = QDir::currentPath();
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(m_folder->path()));
+        for (const char* name : {"red.gif", "ROD.GIF", "red.png"})
+            writeBytes(name, fixtureBytes("red.gif"));
+        writeBytes("blue.gif", fixtureBytes("blue.gif"));
+        writeBytes("Gron.JPG", jpegBytes({300, 200}));
+        writeBytes("gron.jpeg", jpegBytes({30, 20}));
+        QVERIFY(QDir().mkdir("album.gif"));
+        QVERIFY(QDir().mkdir("Bilder"));
+        writeBytes("Bilder/hav.gif", fixtureBytes("blue.gif"));
+        m_h = std::make_unique<ProgramHarness>();
+        m_dialog = qobject_cast<FrmBild*>(m_h->showDialog("frmBild"));
+        QVERIFY(m_dialog);
+    }
 
-    void selectingAFile_data();
-    void selectingAFile();
-    void viewerShowsTheListSelection();
-    void closePaths_data();
-    void closePaths();
-    void browsingNeverLosesTheLists();
+    void cleanup() {
+        m_h.reset();
+        ProgramHarness::settle();
+        QDir::setCurrent(m_workingFolder);
+        m_folder.reset();
+    }
+
+    void selectingAFile_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes"); // written unless the file is there
+        QTest::addColumn<QColor>("shown"); // none: the failure message, the earlier picture kept
+        QTest::addColumn<QSize>("pictureSize");
+        auto fails = [](const char* name, const QString& fileName, const QByteArray& bytes = {}) {
+            QTest::newRow(name) << fileName << bytes << QColor() << QSize();
+        };
+        const QByteArray jpeg = jpegBytes({300, 200});
+        QTest::newRow("GIF") << "red.gif" << QByteArray() << kRed << QSize(8, 6);
+        QTest::newRow("upper-case GIF") << "ROD.GIF" << QByteArray() << kRed << QSize(8, 6);
+        QTest::newRow("JPEG larger than the box: cut off, not scaled")
+            << "Gron.JPG" << QByteArray() << kGreen << QSize(300, 200);
+        QTest::newRow("JPEG with bytes after its end")
+            << "lang.jpg" << jpeg + QByteArray(100, '\0') << kGreen << QSize(300, 200);
+        fails("random bytes", "slump.gif", randomBytes());
+        fails("header claiming 65535 x 65535", "jatte.gif", fixtureBytes("huge-header.gif"));
+        fails("truncated JPEG", "halv.jpg", jpeg.left(jpeg.size() * 2 / 3));
+        fails("GIF cut short", "kort.gif", fixtureBytes("red.gif").left(20));
+        fails("a format not offered", "svg.gif", "<svg xmlns='http://www.w3.org/2000/svg'/>");
+        fails("empty file", "tom.jpg");
+        fails("file gone since the listing", "borta.gif");
+        fails("replaced by a pipe since the listing", "ror.gif");
+    }
+
+    void selectingAFile() {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QColor, shown);
+        QFETCH(QSize, pictureSize);
+        if (!QFile::exists(fileName))
+            writeBytes(fileName, bytes);
+        m_dialog->openFolder(QDir::currentPath());
+        if (fileName == "borta.gif" || fileName == "ror.gif")
+            QVERIFY(QFile::remove(fileName));
+        if (fileName == "ror.gif") // reading a pipe would wait for a writer for ever
+            QCOMPARE(mkfifo("ror.gif", 0600), 0);
+        select("blue.gif");
+        select(fileName);
+
+        QCOMPARE(control<QLineEdit>("txtBild")->text(), "bilder/" + fileName);
+        if (!shown.isValid()) {
+            m_h->verifyOnlyFailure(kFailure);
+            QVERIFY(showsAt(preview(), {0, 0}, kBlue));
+            select("red.gif"); // still usable
+            QVERIFY(showsAt(preview(), {0, 0}, kRed));
+            return;
+        }
+        QVERIFY(m_h->platform.messages.isEmpty());
+        const QSize box = preview()->contentsRect().size();
+        QCOMPARE(box, QSize(3375, 2055) * preview()->logicalDpiX() / 1440.0); // at its twips
+        const QSize visible = pictureSize.boundedTo(box);
+        QVERIFY(showsAt(preview(), {0, 0}, shown));
+        QVERIFY(showsAt(preview(), {visible.width() - 1, visible.height() - 1}, shown));
+        if (visible.width() < box.width())
+            QVERIFY(showsAt(preview(), {visible.width(), 0}, kWhite));
+    }
+
+    void viewerShowsTheListSelection() {
+        // Nothing selected yet: the path is the folder itself, which fails over the empty viewer.
+        doubleClickPreview();
+        QPointer<QWidget> frmStor = viewer();
+        QVERIFY(frmStor);
+        QCOMPARE(m_h->platform.messageTexts(), QStringList{kFailure});
+        QCOMPARE(viewerBox()->contentsRect().size(),
+                 QSize(6855, 4335) * viewerBox()->logicalDpiX() / 1440.0);
+
+        select("red.gif");
+        doubleClickPreview();
+        QCOMPARE(viewer(), frmStor.data());
+        QVERIFY(showsAt(viewerBox(), {0, 0}, kRed));
+        QVERIFY(showsAt(viewerBox(), {8, 0}, kWhite)); // at its own size, not scaled
+
+        // A new selection changes the preview only; a damaged one leaves the viewer as it was.
+        select("blue.gif");
+        QVERIFY(showsAt(viewerBox(), {0, 0}, kRed));
+        writeBytes("trasig.gif", randomBytes());
+        m_dialog->openFolder(QDir::currentPath());
+        select("trasig.gif");
+        doubleClickPreview();
+        QCOMPARE(m_h->platform.messageTexts(), (QStringList{kFailure, kFailure, kFailure}));
+        QVERIFY(showsAt(preview(), {0, 0}, kBlue));
+        QVERIFY(showsAt(viewerBox(), {0, 0}, kRed));
+    }
+
+    void closePaths_data() {
+        QTest::addColumn<QString>("text");
+        for (const char* path :
+             {"frmBild cmdAvbryt", "frmBild close box", "frmStor cmdOk", "frmStor close box"})
+            QTest::newRow(path) << "ab XY cd";
+        QTest::newRow("frmBild cmdOk") << R"(ab <IMG SRC="bilder/red.gif" WIDTH=100 BORDER=0> cd)";
+    }
+
+    // Each window closes alone: frmBild gives the document back, the viewer never touches it.
+    // Before, Enter and Escape press nothing in either.
+    void closePaths() {
+        QFETCH(QString, text);
+        const QString form = QString(QTest::currentDataTag()).section(u' ', 0, 0);
+        const QString button = QString(QTest::currentDataTag()).section(u' ', 1);
+        m_h->setTextAndSelect("ab XY cd", 3, 2);
+        m_h->state().strAndrad.clear();
+        select("red.gif");
+        ProgramHarness::type(control("txtBredd"), "100");
+        ProgramHarness::type(control("txtRam"), "0");
+        doubleClickPreview();
+        QPointer<QWidget> frmStor = viewer();
+        m_h->verifyKeysPressNothing(frmStor);
+        m_h->verifyKeysPressNothing(m_dialog);
+
+        QPointer<QWidget> closing = form == "frmBild" ? m_dialog.data() : frmStor.data();
+        QPointer<QWidget> staying = form == "frmBild" ? frmStor.data() : m_dialog.data();
+        ProgramHarness::press(button == "close box" ? QString() : button, closing);
+        QVERIFY(!closing);
+        QVERIFY(staying && staying->isVisible());
+        QCOMPARE(m_h->txtHtml().isEnabled(), form == "frmBild");
+        QCOMPARE(m_h->editor().text(), text);
+        if (form + button != "frmBildcmdOk") {
+            QCOMPARE(m_h->editor().selectedText(), "XY");
+            QCOMPARE(m_h->state().strAndrad, QString());
+            return;
+        }
+        QCOMPARE(m_h->state().strAndrad, "ja");
+        m_h->txtHtml().undo();
+        QCOMPARE(m_h->editor().text(), "ab XY cd");
+    }
+
+    void browsingNeverLosesTheLists() {
+        const QString start = QDir::currentPath();
+        // GIF and JPEG names whatever their case; no folders, no other extensions.
+        QCOMPARE(itemsOf(lstfiler()), (QStringList{"blue.gif", "Gron.JPG", "red.gif", "ROD.GIF"}));
+        auto* dir1 = control<QTreeWidget>("Dir1");
+        auto* drive1 = control<QComboBox>("Drive1");
+        QCOMPARE(dir1->topLevelItem(0)->text(0), "/");
+        QCOMPARE(dir1->currentItem()->data(0, Qt::UserRole).toString(), start);
+        QCOMPARE(drive1->itemText(0), "/");
+        QCOMPARE(drive1->currentText(), vimla::platform::driveOf(start));
+
+        emit dir1->itemActivated(dir1->currentItem()->child(1), 0);
+        QCOMPARE(m_dialog->folder(), start + "/Bilder");
+        QCOMPARE(itemsOf(lstfiler()), QStringList{"hav.gif"});
+        select("hav.gif");
+        QCOMPARE(m_dialog->selectedFilePath(), start + "/Bilder/hav.gif");
+
+        // A folder that vanished after the listing, and a drive without a medium.
+        QVERIFY(QDir().mkdir("Bilder/tillfallig"));
+        m_dialog->openFolder(start + "/Bilder");
+        QTreeWidgetItem* vanishing = dir1->currentItem()->child(0);
+        QVERIFY(QDir().rmdir("Bilder/tillfallig"));
+        emit dir1->itemActivated(vanishing, 0);
+        const QString drive = drive1->currentText();
+        drive1->addItem("/media/utan-skiva-" + QString::number(QCoreApplication::applicationPid()));
+        emit drive1->activated(drive1->count() - 1);
+        QCOMPARE(m_h->platform.messageTexts(),
+                 (QStringList{"Mappen kunde inte läsas!", "Mappen kunde inte läsas!"}));
+        QCOMPARE(m_dialog->folder(), start + "/Bilder");
+        QCOMPARE(itemsOf(lstfiler()), QStringList{"hav.gif"});
+        QCOMPARE(drive1->currentText(), drive);
+
+        // To the root drive: no doubled separator in the path.
+        emit drive1->activated(0);
+        QCOMPARE(m_dialog->folder(), "/");
+        QCOMPARE(m_dialog->selectedFilePath(), "/");
+        QCOMPARE(QDir::currentPath(), start);
+    }
 
 private:
-    void select(const QString& fileName);
+    void select(const QString& fileName) {
+        const QList<QListWidgetItem*> found = lstfiler()->findItems(fileName, Qt::MatchExactly);
+        QVERIFY2(found.size() == 1, qPrintable(fileName));
+        lstfiler()->setCurrentItem(found.first());
+    }
     template <typename T = QWidget> T* control(const char* name) {
         return m_dialog->findChild<T*>(name);
     }
@@ -108,228 +283,6 @@ private:
     std::unique_ptr<ProgramHarness> m_h;
     QPointer<FrmBild> m_dialog;
 };
-
-void ImageDialogTest::init() {
-    m_workingFolder = QDir::currentPath();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(m_folder->path()));
-    for (const char* name : {"red.gif", "ROD.GIF", "red.png"})
-        writeBytes(name, fixtureBytes("red.gif"));
-    writeBytes("blue.gif", fixtureBytes("blue.gif"));
-    writeBytes("Gron.JPG", jpegBytes({300, 200}));
-    writeBytes("gron.jpeg", jpegBytes({30, 20}));
-    QVERIFY(QDir().mkdir("album.gif"));
-    QVERIFY(QDir().mkdir("Bilder"));
-    writeBytes("Bilder/hav.gif", fixtureBytes("blue.gif"));
-    m_h = std::make_unique<ProgramHarness>();
-    m_dialog = qobject_cast<FrmBild*>(m_h->editor().showDialog("frmBild"));
-    QVERIFY(m_dialog);
-}
-
-void ImageDialogTest::cleanup() {
-    m_h.reset();
-    settle();
-    QDir::setCurrent(m_workingFolder);
-    m_folder.reset();
-}
-
-void ImageDialogTest::select(const QString& fileName) {
-    const QList<QListWidgetItem*> found = lstfiler()->findItems(fileName, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(fileName));
-    lstfiler()->setCurrentItem(found.first());
-}
-
-void ImageDialogTest::selectingAFile_data() {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("bytes"); // written unless the file is there
-    QTest::addColumn<QColor>("shown");     // none: the failure message, the earlier picture kept
-    QTest::addColumn<QSize>("pictureSize");
-    auto fails = [](const char* name, const QString& fileName, const QByteArray& bytes = {}) {
-        QTest::newRow(name) << fileName << bytes << QColor() << QSize();
-    };
-    const QByteArray jpeg = jpegBytes({300, 200});
-    QTest::newRow("GIF") << "red.gif" << QByteArray() << kRed << QSize(8, 6);
-    QTest::newRow("upper-case GIF") << "ROD.GIF" << QByteArray() << kRed << QSize(8, 6);
-    QTest::newRow("JPEG larger than the box: cut off, not scaled")
-        << "Gron.JPG" << QByteArray() << kGreen << QSize(300, 200);
-    QTest::newRow("JPEG with bytes after its end")
-        << "lang.jpg" << jpeg + QByteArray(100, '\0') << kGreen << QSize(300, 200);
-    fails("random bytes", "slump.gif", randomBytes());
-    fails("header claiming 65535 x 65535", "jatte.gif", fixtureBytes("huge-header.gif"));
-    fails("truncated JPEG", "halv.jpg", jpeg.left(jpeg.size() * 2 / 3));
-    fails("GIF cut short", "kort.gif", fixtureBytes("red.gif").left(20));
-    fails("a format not offered", "svg.gif", "<svg xmlns='http://www.w3.org/2000/svg'/>");
-    fails("empty file", "tom.jpg");
-    fails("file gone since the listing", "borta.gif");
-#ifdef Q_OS_UNIX
-    fails("replaced by a pipe since the listing", "ror.gif");
-#endif
-}
-
-void ImageDialogTest::selectingAFile() {
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QColor, shown);
-    QFETCH(QSize, pictureSize);
-    if (!QFile::exists(fileName))
-        writeBytes(fileName, bytes);
-    m_dialog->openFolder(QDir::currentPath());
-    if (fileName == "borta.gif" || fileName == "ror.gif")
-        QVERIFY(QFile::remove(fileName));
-#ifdef Q_OS_UNIX
-    // Reading a pipe would wait for a writer for ever.
-    if (fileName == "ror.gif")
-        QCOMPARE(mkfifo("ror.gif", 0600), 0);
-#endif
-    select("blue.gif");
-    select(fileName);
-
-    QCOMPARE(control<QLineEdit>("txtBild")->text(), "bilder/" + fileName);
-    if (!shown.isValid()) {
-        QCOMPARE(m_h->platform.messageTexts(), QStringList{kFailure});
-        const vimla::platform::Message& shown = m_h->platform.messages.first();
-        QVERIFY(shown.icon == vimla::platform::Icon::Exclamation &&
-                shown.buttons == vimla::platform::Buttons::Ok);
-        QCOMPARE(shown.title, "Vimlaskolans HTML-editor");
-        QVERIFY(showsAt(preview(), {0, 0}, kBlue));
-        select("red.gif"); // still usable
-        QVERIFY(showsAt(preview(), {0, 0}, kRed));
-        return;
-    }
-    QVERIFY(m_h->platform.messages.isEmpty());
-    const QSize box = preview()->contentsRect().size();
-    QCOMPARE(box, QSize(3375, 2055) * preview()->logicalDpiX() / 1440.0); // at its twips
-    const QSize visible = pictureSize.boundedTo(box);
-    QVERIFY(showsAt(preview(), {0, 0}, shown));
-    QVERIFY(showsAt(preview(), {visible.width() - 1, visible.height() - 1}, shown));
-    if (visible.width() < box.width())
-        QVERIFY(showsAt(preview(), {visible.width(), 0}, kWhite));
-}
-
-void ImageDialogTest::viewerShowsTheListSelection() {
-    // Nothing selected yet: the path is the folder itself, which fails over the empty viewer.
-    doubleClickPreview();
-    QPointer<QWidget> frmStor = viewer();
-    QVERIFY(frmStor);
-    QCOMPARE(m_h->platform.messageTexts(), QStringList{kFailure});
-    QCOMPARE(viewerBox()->contentsRect().size(),
-             QSize(6855, 4335) * viewerBox()->logicalDpiX() / 1440.0);
-
-    select("red.gif");
-    doubleClickPreview();
-    QCOMPARE(viewer(), frmStor.data());
-    QVERIFY(showsAt(viewerBox(), {0, 0}, kRed));
-    QVERIFY(showsAt(viewerBox(), {8, 0}, kWhite));
-
-    // A new selection changes the preview only; a damaged one leaves the viewer as it was.
-    select("blue.gif");
-    QVERIFY(showsAt(viewerBox(), {0, 0}, kRed));
-    writeBytes("trasig.gif", randomBytes());
-    m_dialog->openFolder(QDir::currentPath());
-    select("trasig.gif");
-    doubleClickPreview();
-    QCOMPARE(m_h->platform.messageTexts(), (QStringList{kFailure, kFailure, kFailure}));
-    QVERIFY(showsAt(preview(), {0, 0}, kBlue));
-    QVERIFY(showsAt(viewerBox(), {0, 0}, kRed));
-
-    select("Gron.JPG");
-    doubleClickPreview();
-    QVERIFY(showsAt(viewerBox(), {299, 199}, kGreen)); // at its own size, neither cut nor scaled
-    QVERIFY(showsAt(viewerBox(), {300, 0}, kWhite));
-    QVERIFY(!m_h->txtHtml().isEnabled());
-}
-
-void ImageDialogTest::closePaths_data() {
-    QTest::addColumn<QString>("text");
-    for (const char* path :
-         {"frmBild cmdAvbryt", "frmBild close box", "frmStor cmdOk", "frmStor close box"})
-        QTest::newRow(path) << "ab XY cd";
-    QTest::newRow("frmBild cmdOk") << R"(ab <IMG SRC="bilder/red.gif" WIDTH=100 BORDER=0> cd)";
-}
-
-// Each window closes alone: frmBild gives the document back, the viewer never touches it.
-// Before, Enter and Escape press nothing in either.
-void ImageDialogTest::closePaths() {
-    QFETCH(QString, text);
-    const QString form = QString(QTest::currentDataTag()).section(u' ', 0, 0);
-    const QString button = QString(QTest::currentDataTag()).section(u' ', 1);
-    m_h->setTextAndSelect("ab XY cd", 3, 2);
-    m_h->state().strAndrad.clear();
-    select("red.gif");
-    ProgramHarness::type(control("txtBredd"), "100");
-    ProgramHarness::type(control("txtRam"), "0");
-    doubleClickPreview();
-    QPointer<QWidget> frmStor = viewer();
-    for (QWidget* target :
-         {frmStor->findChild<QWidget*>("cmdOk"), control("txtBild"), control("txtBredd"),
-          control("txtHojd"), control("txtRam"), control("cmdOk"), control("cmdAvbryt")}) {
-        target->activateWindow(); // shortcuts only act in the active window
-        QVERIFY(QTest::qWaitForWindowActive(target->window()));
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(target, key);
-        QVERIFY2(target->window()->isVisible() && m_h->editor().text() == "ab XY cd",
-                 qPrintable(target->objectName()));
-    }
-
-    QPointer<QWidget> closing = form == "frmBild" ? m_dialog.data() : frmStor.data();
-    QPointer<QWidget> staying = form == "frmBild" ? frmStor.data() : m_dialog.data();
-    if (button == "close box")
-        closing->close();
-    else
-        QTest::mouseClick(closing->findChild<QPushButton*>(button), Qt::LeftButton);
-    settle();
-    QVERIFY(!closing);
-    QVERIFY(staying && staying->isVisible());
-    QCOMPARE(m_h->txtHtml().isEnabled(), form == "frmBild");
-    QCOMPARE(m_h->editor().text(), text);
-    if (form + button != "frmBildcmdOk") {
-        QCOMPARE(m_h->editor().selectedText(), "XY");
-        QCOMPARE(m_h->state().strAndrad, QString());
-        return;
-    }
-    QCOMPARE(m_h->state().strAndrad, "ja");
-    m_h->txtHtml().undo();
-    QCOMPARE(m_h->editor().text(), "ab XY cd");
-}
-
-void ImageDialogTest::browsingNeverLosesTheLists() {
-    const QString start = QDir::currentPath();
-    // GIF and JPEG names whatever their case; no folders, no other extensions.
-    QCOMPARE(itemsOf(lstfiler()), (QStringList{"blue.gif", "Gron.JPG", "red.gif", "ROD.GIF"}));
-    auto* dir1 = control<QTreeWidget>("Dir1");
-    auto* drive1 = control<QComboBox>("Drive1");
-    QCOMPARE(dir1->topLevelItem(0)->text(0), "/");
-    QCOMPARE(dir1->currentItem()->data(0, Qt::UserRole).toString(), start);
-    QCOMPARE(drive1->itemText(0), "/");
-    QCOMPARE(drive1->currentText(), vimla::platform::driveOf(start));
-
-    emit dir1->itemActivated(dir1->currentItem()->child(1), 0);
-    QCOMPARE(m_dialog->folder(), start + "/Bilder");
-    QCOMPARE(itemsOf(lstfiler()), QStringList{"hav.gif"});
-    select("hav.gif");
-    QCOMPARE(m_dialog->selectedFilePath(), start + "/Bilder/hav.gif");
-
-    // A folder that vanished after the listing, and a drive without a medium.
-    QVERIFY(QDir().mkdir("Bilder/tillfallig"));
-    m_dialog->openFolder(start + "/Bilder");
-    QTreeWidgetItem* vanishing = dir1->currentItem()->child(0);
-    QVERIFY(QDir().rmdir("Bilder/tillfallig"));
-    emit dir1->itemActivated(vanishing, 0);
-    const QString drive = drive1->currentText();
-    drive1->addItem("/media/utan-skiva-" + QString::number(QCoreApplication::applicationPid()));
-    emit drive1->activated(drive1->count() - 1);
-    QCOMPARE(m_h->platform.messageTexts(),
-             (QStringList{"Mappen kunde inte läsas!", "Mappen kunde inte läsas!"}));
-    QCOMPARE(m_dialog->folder(), start + "/Bilder");
-    QCOMPARE(itemsOf(lstfiler()), QStringList{"hav.gif"});
-    QCOMPARE(drive1->currentText(), drive);
-
-    // To the root drive: no doubled separator in the path.
-    emit drive1->activated(0);
-    QCOMPARE(m_dialog->folder(), "/");
-    QCOMPARE(m_dialog->selectedFilePath(), "/");
-    QCOMPARE(QDir::currentPath(), start);
-}
 
 QTEST_MAIN(ImageDialogTest)
 #include "tst_imagedialog.moc"
