@@ -1,4 +1,5 @@
 #include "platform/FileFilter.h"
+#include "platform/Pictures.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QTest>
 
 using namespace vimla::platform;
+
+Q_DECLARE_METATYPE(PictureLimits)
 
 class TestQtPlatform : public QObject {
     Q_OBJECT
@@ -20,6 +23,8 @@ private slots:
     void readFileRefusesWhatItCannotRead();
     void fileNamesIncludeHiddenButNoFolders();
     void startProgramFailsWithoutProgram_data();
+    void pictureLimitsAreCheckedBeforeDecoding_data();
+    void pictureLimitsAreCheckedBeforeDecoding();
     void startProgramFailsWithoutProgram();
 
 private:
@@ -102,6 +107,28 @@ void TestQtPlatform::startProgramFailsWithoutProgram_data() {
 void TestQtPlatform::startProgramFailsWithoutProgram() {
     QFETCH(QString, program);
     QVERIFY(!m_platform.startProgram(program, {"/tmp/a b.html"}));
+}
+
+void TestQtPlatform::pictureLimitsAreCheckedBeforeDecoding_data() {
+    QTest::addColumn<PictureLimits>("limits");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("within the limits") << PictureLimits{} << true;
+    QTest::newRow("too many pixels") << PictureLimits{30 * 20 - 1, 20'000, 1 << 20, 10} << false;
+    QTest::newRow("a side too long") << PictureLimits{50'000'000, 29, 1 << 20, 10} << false;
+    QTest::newRow("file too large") << PictureLimits{50'000'000, 20'000, 10, 10} << false;
+}
+
+void TestQtPlatform::pictureLimitsAreCheckedBeforeDecoding() {
+    QFETCH(PictureLimits, limits);
+    QFETCH(bool, shown);
+    const QString path = m_dir.filePath("liten.jpg");
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QVERIFY(picture.save(path, "JPG"));
+    const std::optional<QImage> loaded = loadPicture(path, {}, limits);
+    QCOMPARE(loaded.has_value(), shown);
+    if (shown)
+        QCOMPARE(loaded->size(), QSize(30, 20));
 }
 
 QTEST_MAIN(TestQtPlatform)
