@@ -21,16 +21,21 @@ constexpr int kPreviewHeight = 1200;
 constexpr float kInitialColumn = 320;
 constexpr float kInitialRow = 240;
 
-QString caption(FrameLayout layout) {
+// The layouts are numbered as the chooser offers them: 1 columns, 2 rows, 3 both.
+int layoutNumber(FrameLayout layout) {
     switch (layout) {
     case FrameLayout::Columns:
-        return QStringLiteral("Ramförslag 1");
+        return 1;
     case FrameLayout::Rows:
-        return QStringLiteral("Ramförslag 2");
+        return 2;
     case FrameLayout::RowsAndColumns:
         break;
     }
-    return QStringLiteral("Ramförslag 3");
+    return 3;
+}
+
+QString caption(FrameLayout layout) {
+    return QStringLiteral("Ramförslag %1").arg(layoutNumber(layout));
 }
 
 // A percent field with its caption above it and "%" behind it, placed at (row, column).
@@ -55,15 +60,7 @@ QLineEdit* addPercentField(QWidget* parent, QGridLayout* grid, int row, int colu
 } // namespace
 
 QString FrmRam::formName(FrameLayout layout) {
-    switch (layout) {
-    case FrameLayout::Columns:
-        return QStringLiteral("frmRam1");
-    case FrameLayout::Rows:
-        return QStringLiteral("frmRam2");
-    case FrameLayout::RowsAndColumns:
-        break;
-    }
-    return QStringLiteral("frmRam3");
+    return QStringLiteral("frmRam%1").arg(layoutNumber(layout));
 }
 
 FrmRam::FrmRam(shell::Editor& editor, FrameLayout layout)
