@@ -2,6 +2,9 @@
 #include "shell/Editor.h"
 #include "shell/MainWindow.h"
 
+#include <functional>
+#include <vector>
+
 namespace vimla::shell {
 namespace {
 
@@ -35,112 +38,62 @@ void showInBrowser(Editor& editor) {
         editor.showFailure(QStringLiteral("Hittar inte webbläsaren"));
 }
 
+using Action = std::function<void(Editor&)>;
+
+Action wrapIn(const char* tag) {
+    const QString name = QString::fromLatin1(tag);
+    return [name](Editor& editor) {
+        editor.Omslut(QLatin1Char('<') + name + QLatin1Char('>'),
+                      QLatin1String("</") + name + QLatin1Char('>'));
+    };
+}
+
+Action write(const char* tag) {
+    const QString text = QString::fromLatin1(tag);
+    return [text](Editor& editor) { editor.writeSelectedText(text); };
+}
+
+Action open(const char* dialog) {
+    const QString name = QString::fromLatin1(dialog);
+    return [name](Editor& editor) { editor.showDialog(name); };
+}
+
+// Runs the action of the 1-based index; an index outside the toolbar does nothing.
+void dispatch(const std::vector<Action>& actions, int index, Editor& editor) {
+    if (index >= 1 && index <= int(actions.size()))
+        actions[size_t(index - 1)](editor);
+}
+
 } // namespace
 
 void MainWindow::Toolbar1_ButtonClick(int index) {
-    Editor& editor = m_editor;
-    switch (index) {
-    case 1:
-        editor.showDialog(QStringLiteral("frmBody"));
-        break;
-    case 2:
-        editor.Oppna();
-        break;
-    case 3:
-        editor.Spara();
-        break;
-    case 4:
-        cut(editor);
-        break;
-    case 5:
-        copy(editor);
-        break;
-    case 6:
-        paste(editor);
-        break;
-    case 7:
-        editor.Omslut(QStringLiteral("<B>"), QStringLiteral("</B>"));
-        break;
-    case 8:
-        editor.Omslut(QStringLiteral("<I>"), QStringLiteral("</I>"));
-        break;
-    case 9:
-        editor.Omslut(QStringLiteral("<U>"), QStringLiteral("</U>"));
-        break;
-    case 10:
-        editor.Omslut(QStringLiteral("<H1>"), QStringLiteral("</H1>"));
-        break;
-    case 11:
-        editor.Omslut(QStringLiteral("<H2>"), QStringLiteral("</H2>"));
-        break;
-    case 12:
-        editor.Omslut(QStringLiteral("<H3>"), QStringLiteral("</H3>"));
-        break;
-    case 13:
-        editor.Omslut(QStringLiteral("<H4>"), QStringLiteral("</H4>"));
-        break;
-    case 14:
-        editor.Omslut(QStringLiteral("<H5>"), QStringLiteral("</H5>"));
-        break;
-    case 15:
-        editor.Omslut(QStringLiteral("<H6>"), QStringLiteral("</H6>"));
-        break;
-    case 16:
-        editor.writeSelectedText(QStringLiteral("<BR>"));
-        break;
-    case 17:
-        editor.writeSelectedText(QStringLiteral("<P>"));
-        break;
-    case 18:
-        editor.Omslut(QStringLiteral("<CENTER>"), QStringLiteral("</CENTER>"));
-        break;
-    default:
-        break;
-    }
+    static const std::vector<Action> actions{open("frmBody"),
+                                             [](Editor& e) { e.Oppna(); },
+                                             [](Editor& e) { e.Spara(); },
+                                             cut,
+                                             copy,
+                                             paste,
+                                             wrapIn("B"),
+                                             wrapIn("I"),
+                                             wrapIn("U"),
+                                             wrapIn("H1"),
+                                             wrapIn("H2"),
+                                             wrapIn("H3"),
+                                             wrapIn("H4"),
+                                             wrapIn("H5"),
+                                             wrapIn("H6"),
+                                             write("<BR>"),
+                                             write("<P>"),
+                                             wrapIn("CENTER")};
+    dispatch(actions, index, m_editor);
 }
 
 void MainWindow::Toolbar2_ButtonClick(int index) {
-    Editor& editor = m_editor;
-    switch (index) {
-    case 1:
-        editor.Omslut(QStringLiteral("<HTML>"), QStringLiteral("</HTML>"));
-        break;
-    case 2:
-        editor.Omslut(QStringLiteral("<HEAD>"), QStringLiteral("</HEAD>"));
-        break;
-    case 3:
-        editor.Omslut(QStringLiteral("<TITLE>"), QStringLiteral("</TITLE>"));
-        break;
-    case 4:
-        editor.Omslut(QStringLiteral("<BODY>"), QStringLiteral("</BODY>"));
-        break;
-    case 5:
-        editor.writeSelectedText(QStringLiteral("<HR>"));
-        break;
-    case 6:
-        editor.showDialog(QStringLiteral("frmFont"));
-        break;
-    case 7:
-        editor.showDialog(QStringLiteral("frmLista"));
-        break;
-    case 8:
-        editor.showDialog(QStringLiteral("frmLank"));
-        break;
-    case 9:
-        editor.showDialog(QStringLiteral("frmBild"));
-        break;
-    case 10:
-        editor.showDialog(QStringLiteral("frmTabell"));
-        break;
-    case 11:
-        editor.showDialog(QStringLiteral("frmRamar"));
-        break;
-    case 12:
-        showInBrowser(editor);
-        break;
-    default:
-        break;
-    }
+    static const std::vector<Action> actions{wrapIn("HTML"),    wrapIn("HEAD"),   wrapIn("TITLE"),
+                                             wrapIn("BODY"),    write("<HR>"),    open("frmFont"),
+                                             open("frmLista"),  open("frmLank"),  open("frmBild"),
+                                             open("frmTabell"), open("frmRamar"), showInBrowser};
+    dispatch(actions, index, m_editor);
 }
 
 } // namespace vimla::shell
