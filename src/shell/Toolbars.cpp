@@ -2,24 +2,23 @@
 #include "shell/Editor.h"
 #include "shell/MainWindow.h"
 
+#include <QPlainTextEdit>
 #include <functional>
 #include <vector>
 
 namespace vimla::shell {
 namespace {
 
-void cut(Editor& editor) {
-    const QString selection = editor.selectedText();
-    editor.platform().clearClipboard();
-    editor.platform().setClipboardText(selection);
-    if (!selection.isEmpty()) // nothing selected: the text stays unchanged
-        editor.writeSelectedText(QString());
-}
-
 void copy(Editor& editor) {
     const QString selection = editor.selectedText();
     editor.platform().clearClipboard();
     editor.platform().setClipboardText(selection);
+}
+
+void cut(Editor& editor) {
+    copy(editor);
+    if (editor.txtHtml().textCursor().hasSelection()) // nothing selected: the text stays as it is
+        editor.writeSelectedText(QString());
 }
 
 // An empty clipboard pastes nothing over the selection, which deletes it.
