@@ -113,7 +113,7 @@ int openAndSave(const QString& file) {
 
     QElapsedTimer timer;
     timer.start();
-    editor->Oppna();
+    editor->files().Oppna();
     FirstPaint paint(editor->txtHtml().viewport());
     editor->txtHtml().viewport()->update();
     QApplication::exec();
@@ -121,7 +121,7 @@ int openAndSave(const QString& file) {
     reportPeakMemory();
 
     timer.restart();
-    const vimla::shell::SaveOutcome outcome = editor->SkrivFil(folder.filePath("copy.html"));
+    const vimla::shell::SaveOutcome outcome = editor->files().SkrivFil(folder.filePath("copy.html"));
     report("save", timer.nsecsElapsed() / 1e6);
     return outcome == vimla::shell::SaveOutcome::Saved ? 0 : 1;
 }

@@ -117,7 +117,7 @@ void runCase(vimla::shell::Editor& editor, const Case& bench) {
     for (int run = 0; run < bench.runs; ++run) {
         editor.setText(QString());
         QApplication::processEvents();
-        QWidget* dialog = editor.showDialog(QString::fromLatin1(bench.form));
+        QWidget* dialog = editor.windows().showDialog(QString::fromLatin1(bench.form));
         for (const auto& [field, text] : bench.fields)
             dialog->findChild<QLineEdit*>(QString::fromLatin1(field))
                 ->setText(QString::fromLatin1(text));

@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     platform.folder = folder.path();
     auto editor = vimla::program::startProgram(platform);
     auto* frmBild =
-        qobject_cast<vimla::dialogs::FrmBild*>(editor->showDialog(QStringLiteral("frmBild")));
+        qobject_cast<vimla::dialogs::FrmBild*>(editor->windows().showDialog(QStringLiteral("frmBild")));
     QDir::setCurrent(previousFolder);
     if (!frmBild)
         return 1;
@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
 
         timer.start();
         QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(5, 5));
-        if (QWidget* viewer = editor->openWindow(QStringLiteral("frmStor")))
+        if (QWidget* viewer = editor->windows().open(QStringLiteral("frmStor")))
             viewer->findChild<vimla::dialogs::PictureBox*>(QStringLiteral("Picture1"))->repaint();
         viewerTimes.push_back(timer.nsecsElapsed() / 1e6);
 

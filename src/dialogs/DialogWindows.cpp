@@ -11,17 +11,17 @@
 namespace vimla::dialogs {
 
 void registerDialogWindows(shell::Editor& editor) {
-    editor.registerWindow(QStringLiteral("frmFont"),
+    editor.windows().registerWindow(QStringLiteral("frmFont"),
                           [](shell::Editor& e) { return new FrmFont(e); });
-    editor.registerWindow(QStringLiteral("frmLista"),
+    editor.windows().registerWindow(QStringLiteral("frmLista"),
                           [](shell::Editor& e) { return new FrmLista(e); });
-    editor.registerWindow(QStringLiteral("frmLank"),
+    editor.windows().registerWindow(QStringLiteral("frmLank"),
                           [](shell::Editor& e) { return new FrmLank(e); });
-    editor.registerWindow(QStringLiteral("frmTabell"),
+    editor.windows().registerWindow(QStringLiteral("frmTabell"),
                           [](shell::Editor& e) { return new FrmTabell(e); });
-    editor.registerWindow(QStringLiteral("frmBild"),
+    editor.windows().registerWindow(QStringLiteral("frmBild"),
                           [](shell::Editor& e) { return new FrmBild(e); });
-    editor.registerWindow(QStringLiteral("frmStor"),
+    editor.windows().registerWindow(QStringLiteral("frmStor"),
                           [](shell::Editor& e) { return new FrmStor(e); });
 }
 

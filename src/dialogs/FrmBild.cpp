@@ -216,7 +216,7 @@ void FrmBild::lstfiler_Click() {
 
 // The viewer loads what the list has selected now, which need not be what the preview shows.
 void FrmBild::Picture1_DblClick() {
-    if (auto* viewer = qobject_cast<FrmStor*>(editor().showWindow(QStringLiteral("frmStor"))))
+    if (auto* viewer = qobject_cast<FrmStor*>(editor().windows().show(QStringLiteral("frmStor"))))
         viewer->showPicture(selectedFilePath());
 }
 

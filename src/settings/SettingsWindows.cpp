@@ -6,7 +6,7 @@
 namespace vimla::settings {
 
 void registerSettingsWindows(shell::Editor& editor) {
-    editor.registerWindow(QStringLiteral("frmInst"),
+    editor.windows().registerWindow(QStringLiteral("frmInst"),
                           [](shell::Editor& owner) -> QWidget* { return new FrmInst(owner); });
 }
 

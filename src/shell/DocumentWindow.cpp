@@ -7,9 +7,13 @@
 #include "text/SettingsFile.h"
 #include "text/Windows1252.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vimla::shell {
@@ -17,6 +21,34 @@ namespace {
 
 // Lines up to this length wrap at blanks; a longer one makes the whole text wrap anywhere.
 constexpr qsizetype kLongestWordWrappedLine = 10000;
+
+// The caret blinking is the desktop's, one rate for every text box: it is off while any
+// document window holds a very long line, and back at the desktop's rate afterwards.
+class SteadyCaret {
+public:
+    void hold(const QObject* holder, bool on) {
+        if (on)
+            m_holders.insert(holder);
+        else
+            m_holders.remove(holder);
+        if (!m_holders.isEmpty() && m_savedFlashTime < 0) {
+            m_savedFlashTime = QApplication::cursorFlashTime();
+            QApplication::setCursorFlashTime(0);
+        } else if (m_holders.isEmpty() && m_savedFlashTime >= 0) {
+            QApplication::setCursorFlashTime(m_savedFlashTime);
+            m_savedFlashTime = -1;
+        }
+    }
+
+private:
+    QSet<const QObject*> m_holders;
+    int m_savedFlashTime = -1;
+};
+
+SteadyCaret& steadyCaret() {
+    static SteadyCaret caret;
+    return caret;
+}
 
 } // namespace
 
@@ -45,33 +77,77 @@ DocumentWindow::DocumentWindow(Editor& editor, QWidget* parent)
             &DocumentWindow::txtHtml_ContentsChange);
 }
 
-void DocumentWindow::adaptWrappingTo(QStringView incoming, Incoming how) {
-    const bool longLine = text::hasLineLongerThan(incoming, kLongestWordWrappedLine);
-    if (how == Incoming::ReplacesAll)
-        setWrapsAnywhere(longLine);
-    else if (longLine)
-        setWrapsAnywhere(true);
+DocumentWindow::~DocumentWindow() {
+    setWrapsAnywhere(false); // gives the desktop its caret blinking back
 }
 
-// Typing and pasting with the keyboard can make a line long too; only the changed lines are
-// looked at, never the whole text.
+void DocumentWindow::replaceAll(const QString& text) {
+    // Looked at before it is written, so even the first layout of a long line is quick.
+    setWrapsAnywhere(text::hasLineLongerThan(text, kLongestWordWrappedLine));
+    m_scanned = Scanned::WholeText;
+    m_txtHtml->setPlainText(text);
+    m_scanned = Scanned::Nothing;
+}
+
+void DocumentWindow::writeSelection(const QString& text) {
+    if (text::hasLineLongerThan(text, kLongestWordWrappedLine))
+        setWrapsAnywhere(true);
+    m_scanned = Scanned::WrittenText;
+    QTextCursor cursor = m_txtHtml->textCursor();
+    cursor.beginEditBlock();
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    m_txtHtml->setTextCursor(cursor);
+    m_scanned = Scanned::Nothing;
+}
+
+bool DocumentWindow::wrapsAnywhere() const {
+    return m_txtHtml->wordWrapMode() == QTextOption::WrapAnywhere;
+}
+
+// Every edit can make a line too long: typing, pasting, and a write joining the line it lands
+// in. Only the lines the edit touched are looked at, never the whole text.
 void DocumentWindow::txtHtml_ContentsChange(int position, int, int added) {
-    if (m_incomingChecked || m_txtHtml->wordWrapMode() == QTextOption::WrapAnywhere)
+    if (m_scanned == Scanned::WholeText || wrapsAnywhere())
         return;
-    for (QTextBlock block = m_txtHtml->document()->findBlock(position);
-         block.isValid() && block.position() <= position + added; block = block.next()) {
-        if (block.length() > kLongestWordWrappedLine) {
+    const QTextDocument* document = m_txtHtml->document();
+    const auto tooLong = [](const QTextBlock& block) {
+        return block.length() - 1 > kLongestWordWrappedLine; // the length counts the line end
+    };
+    const QTextBlock first = document->findBlock(position);
+    const QTextBlock last = document->findBlock(position + added);
+    if (m_scanned == Scanned::WrittenText) {
+        // The lines in between are the written text's own, already looked at.
+        if (tooLong(first) || tooLong(last))
+            setWrapsAnywhere(true);
+        return;
+    }
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (tooLong(block)) {
             setWrapsAnywhere(true);
             return;
         }
+        if (block == last)
+            return;
     }
 }
 
+// Wrapping anywhere is what keeps a very long line quick to edit. The caret stops blinking
+// meanwhile: each blink lays the whole line out again.
 void DocumentWindow::setWrapsAnywhere(bool anywhere) {
     const QTextOption::WrapMode mode =
         anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
-    if (m_txtHtml->wordWrapMode() != mode)
-        m_txtHtml->setWordWrapMode(mode);
+    if (m_txtHtml->wordWrapMode() == mode)
+        return;
+    m_txtHtml->setWordWrapMode(mode);
+    steadyCaret().hold(this, anywhere);
+    // The text box reads the blinking rate when it gets the focus; told after the edit in progress.
+    QTimer::singleShot(0, m_txtHtml, [box = m_txtHtml] {
+        if (box->hasFocus()) {
+            QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(box, &focusIn);
+        }
+    });
 }
 
 void DocumentWindow::Form_Load() {
@@ -136,8 +212,7 @@ void DocumentWindow::Form_QueryUnload(QCloseEvent* event) {
         m_editor.endProgram();
         return;
     }
-    const Decision decision = m_editor.askToSaveChanges(SaveQuestion{
-        QStringLiteral("Texten i editorn är ändrad! Vill du spara innan du avslutar?")});
+    const Decision decision = m_editor.files().askToSaveChanges(SaveQuestion{kAskBeforeEnding});
     if (decision == Decision::Stop) {
         event->ignore();
         return;

@@ -8,34 +8,35 @@ namespace vimla::shell {
 
 class Editor;
 
-// frmHtml: the one document window, holding the HTML text box txtHtml.
+// frmHtml: the one document window, holding the HTML text box txtHtml. Every write the program
+// makes into the text goes through it, so the long-line guard sees every edit.
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
     explicit DocumentWindow(Editor& editor, QWidget* parent = nullptr);
+    ~DocumentWindow() override;
 
     QPlainTextEdit& txtHtml() { return *m_txtHtml; }
 
     // Reads the settings, applies the editor font and names the document "Namnlös".
     void Form_Load();
 
-    enum class Incoming { ReplacesAll, AddsToText };
-    // Word wrapping costs the square of a line's length when the line has no blank to break at,
-    // so a text with a very long line wraps at any character instead. Called before text is
-    // written, so even the first layout of such a line is quick.
-    void adaptWrappingTo(QStringView incoming, Incoming how);
-    // Set around a write whose text adaptWrappingTo has looked at, so the change is not looked
-    // at a second time.
-    void setIncomingChecked(bool checked) { m_incomingChecked = checked; }
+    // Both take the text with the editor's own line breaks. replaceAll replaces the whole text;
+    // writeSelection replaces the selection (or inserts at the caret) as one undo step and leaves
+    // the caret behind the written text with nothing selected.
+    void replaceAll(const QString& text);
+    void writeSelection(const QString& text);
 
-    // The file name that the open and save dialogs start from; it survives between uses.
-    QString dialogFileName() const { return m_dialogFileName; }
-    void setDialogFileName(const QString& name) { m_dialogFileName = name; }
+    // Whether the text wraps at any character because a line is too long to wrap at blanks.
+    bool wrapsAnywhere() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the long-line guard already knows of an edit in progress.
+    enum class Scanned { Nothing, WholeText, WrittenText };
+
     void txtHtml_Change();
     void txtHtml_ContentsChange(int position, int removed, int added);
     void setWrapsAnywhere(bool anywhere);
@@ -44,8 +45,7 @@ private:
 
     Editor& m_editor;
     QPlainTextEdit* m_txtHtml;
-    QString m_dialogFileName;
-    bool m_incomingChecked = false;
+    Scanned m_scanned = Scanned::Nothing;
 };
 
 } // namespace vimla::shell

@@ -1,8 +1,8 @@
 #include "shell/MainWindow.h"
 
+#include "faces/ToolbarFaces.h"
 #include "shell/DocumentWindow.h"
 #include "shell/Editor.h"
-#include "shell/ToolbarFaces.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,50 +32,48 @@ void MainWindow::createMenu() {
     const struct {
         const char16_t* name;
         const char16_t* caption;
-        void (Editor::*command)();
+        void (MainWindow::*command)();
     } items[] = {
-        {u"mnuStäng", u"&Stäng", &Editor::mnuStäng_Click},
-        {u"mnuSparasom", u"S&para som...", &Editor::mnuSparasom_Click},
-        {u"mnuInställningar", u"&Inställningar", &Editor::mnuInställningar_Click},
-        {u"mnuAvsluta", u"&Avsluta", &Editor::mnuAvsluta_Click},
+        {u"mnuStäng", u"&Stäng", &MainWindow::mnuStäng_Click},
+        {u"mnuSparasom", u"S&para som...", &MainWindow::mnuSparasom_Click},
+        {u"mnuInställningar", u"&Inställningar", &MainWindow::mnuInställningar_Click},
+        {u"mnuAvsluta", u"&Avsluta", &MainWindow::mnuAvsluta_Click},
     };
     for (const auto& item : items) {
         QAction* action = arkiv->addAction(QString::fromUtf16(item.caption));
         action->setObjectName(QString::fromUtf16(item.name));
-        connect(action, &QAction::triggered, &m_editor, item.command);
+        connect(action, &QAction::triggered, this, item.command);
     }
 }
-
-namespace {
 
 // Toolbar buttons carry only their face: no caption, key or tooltip (an action without text has
 // no tooltip).
-void addButtons(MainWindow& window, QToolBar& bar, const QList<ToolbarFace>& faces,
-                void (MainWindow::*buttonClick)(int)) {
-    for (int index = 1; index <= faces.size(); ++index) {
-        const ToolbarFace& face = faces[index - 1];
-        QAction* action = bar.addAction(face.icon, QString());
+void MainWindow::addButtons(QToolBar& bar, const QList<ToolbarButton>& buttons,
+                            void (MainWindow::*buttonClick)(int)) {
+    for (int index = 1; index <= buttons.size(); ++index) {
+        const ToolbarButton& button = buttons[index - 1];
+        QAction* action = bar.addAction(button.face, QString());
         action->setObjectName(bar.objectName() + QStringLiteral("Button") + QString::number(index));
-        QObject::connect(action, &QAction::triggered, &window,
-                         [&window, buttonClick, index] { (window.*buttonClick)(index); });
-        bar.widgetForAction(action)->setAccessibleName(face.accessibleName);
+        connect(action, &QAction::triggered, this,
+                [this, buttonClick, index] { (this->*buttonClick)(index); });
+        bar.widgetForAction(action)->setAccessibleName(button.accessibleName);
     }
 }
-
-} // namespace
 
 void MainWindow::createToolbars() {
     m_toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar1->setAccessibleName(QStringLiteral("Formatering"));
-    m_toolbar1->setIconSize(kToolbar1FaceSize);
-    addButtons(*this, *m_toolbar1, toolbar1Faces(), &MainWindow::Toolbar1_ButtonClick);
+    m_toolbar1->setIconSize(faces::kPictureSize);
+    m_toolbar1Buttons = toolbar1Buttons();
+    addButtons(*m_toolbar1, m_toolbar1Buttons, &MainWindow::Toolbar1_ButtonClick);
     addToolBarBreak();
     m_toolbar2 = addToolBar(QStringLiteral("Toolbar2"));
     m_toolbar2->setObjectName(QStringLiteral("Toolbar2"));
     m_toolbar2->setAccessibleName(QStringLiteral("Infoga"));
-    m_toolbar2->setIconSize(kToolbar2FaceSize);
-    addButtons(*this, *m_toolbar2, toolbar2Faces(), &MainWindow::Toolbar2_ButtonClick);
+    m_toolbar2->setIconSize(faces::kWordSize);
+    m_toolbar2Buttons = toolbar2Buttons();
+    addButtons(*m_toolbar2, m_toolbar2Buttons, &MainWindow::Toolbar2_ButtonClick);
     for (QToolBar* bar : {m_toolbar1, m_toolbar2}) {
         bar->setMovable(false);
         bar->setFloatable(false);
@@ -120,11 +118,12 @@ QMdiSubWindow* MainWindow::addDocumentWindow(DocumentWindow* document) {
     return sub;
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_editor.isEnding() || m_editor.frameCloseRequested())
-        event->accept();
-    else
-        event->ignore();
+void MainWindow::Toolbar1_ButtonClick(int index) {
+    runToolbarButton(m_toolbar1Buttons, index, m_editor);
+}
+
+void MainWindow::Toolbar2_ButtonClick(int index) {
+    runToolbarButton(m_toolbar2Buttons, index, m_editor);
 }
 
 } // namespace vimla::shell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Toolbars.h"
+
 #include <QMainWindow>
 
 class QLabel;
@@ -33,6 +35,12 @@ public:
     void Toolbar1_ButtonClick(int index);
     void Toolbar2_ButtonClick(int index);
 
+    // The commands of the "&Arkiv" menu.
+    void mnuStäng_Click();
+    void mnuSparasom_Click();
+    void mnuInställningar_Click();
+    void mnuAvsluta_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -40,12 +48,16 @@ private:
     void createMenu();
     void createToolbars();
     void createStatusBar();
+    void addButtons(QToolBar& bar, const QList<ToolbarButton>& buttons,
+                    void (MainWindow::*buttonClick)(int));
 
     Editor& m_editor;
     QMdiArea* m_mdiArea;
     QToolBar* m_toolbar1 = nullptr;
     QToolBar* m_toolbar2 = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QList<ToolbarButton> m_toolbar1Buttons;
+    QList<ToolbarButton> m_toolbar2Buttons;
 };
 
 } // namespace vimla::shell

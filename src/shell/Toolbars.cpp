@@ -1,13 +1,15 @@
-// What the buttons of the two toolbars do. Each button is known by its 1-based index.
+#include "shell/Toolbars.h"
+
+#include "faces/ToolbarFaces.h"
 #include "shell/Editor.h"
-#include "shell/MainWindow.h"
 
 #include <QPlainTextEdit>
-#include <functional>
-#include <vector>
 
 namespace vimla::shell {
 namespace {
+
+using faces::Picture;
+using Action = std::function<void(Editor&)>;
 
 void copy(Editor& editor) {
     const QString selection = editor.selectedText();
@@ -37,8 +39,6 @@ void showInBrowser(Editor& editor) {
         editor.showFailure(QStringLiteral("Hittar inte webbläsaren"));
 }
 
-using Action = std::function<void(Editor&)>;
-
 Action wrapIn(const char* tag) {
     const QString name = QString::fromLatin1(tag);
     return [name](Editor& editor) {
@@ -52,47 +52,81 @@ Action write(const char* tag) {
     return [text](Editor& editor) { editor.writeSelectedText(text); };
 }
 
-Action open(const char* dialog) {
+Action openDialog(const char* dialog) {
     const QString name = QString::fromLatin1(dialog);
-    return [name](Editor& editor) { editor.showDialog(name); };
+    return [name](Editor& editor) { editor.windows().showDialog(name); };
 }
 
-// Runs the action of the 1-based index; an index outside the toolbar does nothing.
-void dispatch(const std::vector<Action>& actions, int index, Editor& editor) {
-    if (index >= 1 && index <= int(actions.size()))
-        actions[size_t(index - 1)](editor);
-}
+struct PictureRow {
+    const char16_t* accessibleName;
+    Picture picture;
+    Action action;
+};
+
+struct WordRow {
+    const char16_t* accessibleName;
+    const char16_t* word;
+    Action action;
+};
 
 } // namespace
 
-void MainWindow::Toolbar1_ButtonClick(int index) {
-    static const std::vector<Action> actions{open("frmBody"),
-                                             [](Editor& e) { e.Oppna(); },
-                                             [](Editor& e) { e.Spara(); },
-                                             cut,
-                                             copy,
-                                             paste,
-                                             wrapIn("B"),
-                                             wrapIn("I"),
-                                             wrapIn("U"),
-                                             wrapIn("H1"),
-                                             wrapIn("H2"),
-                                             wrapIn("H3"),
-                                             wrapIn("H4"),
-                                             wrapIn("H5"),
-                                             wrapIn("H6"),
-                                             write("<BR>"),
-                                             write("<P>"),
-                                             wrapIn("CENTER")};
-    dispatch(actions, index, m_editor);
+QList<ToolbarButton> toolbar1Buttons() {
+    const PictureRow rows[] = {
+        {u"Nytt dokument", Picture::BlankSheet, openDialog("frmBody")},
+        {u"Öppna", Picture::OpeningFolder, [](Editor& e) { e.files().Oppna(); }},
+        {u"Spara", Picture::Diskette, [](Editor& e) { e.files().Spara(); }},
+        {u"Klipp ut", Picture::Scissors, cut},
+        {u"Kopiera", Picture::TwoSheets, copy},
+        {u"Klistra in", Picture::ClipboardWithSheet, paste},
+        {u"Fet", Picture::BoldF, wrapIn("B")},
+        {u"Kursiv", Picture::SlantedK, wrapIn("I")},
+        {u"Understruken", Picture::UnderlinedU, wrapIn("U")},
+        {u"Rubrik 1", Picture::H1, wrapIn("H1")},
+        {u"Rubrik 2", Picture::H2, wrapIn("H2")},
+        {u"Rubrik 3", Picture::H3, wrapIn("H3")},
+        {u"Rubrik 4", Picture::H4, wrapIn("H4")},
+        {u"Rubrik 5", Picture::H5, wrapIn("H5")},
+        {u"Rubrik 6", Picture::H6, wrapIn("H6")},
+        {u"Radbrytning", Picture::BR, write("<BR>")},
+        {u"Nytt stycke", Picture::P, write("<P>")},
+        {u"Centrera", Picture::CentredLines, wrapIn("CENTER")},
+    };
+    QList<ToolbarButton> buttons;
+    for (const PictureRow& row : rows)
+        buttons.append(
+            {QString::fromUtf16(row.accessibleName), faces::pictureIcon(row.picture), row.action});
+    return buttons;
 }
 
-void MainWindow::Toolbar2_ButtonClick(int index) {
-    static const std::vector<Action> actions{wrapIn("HTML"),    wrapIn("HEAD"),   wrapIn("TITLE"),
-                                             wrapIn("BODY"),    write("<HR>"),    open("frmFont"),
-                                             open("frmLista"),  open("frmLank"),  open("frmBild"),
-                                             open("frmTabell"), open("frmRamar"), showInBrowser};
-    dispatch(actions, index, m_editor);
+QList<ToolbarButton> toolbar2Buttons() {
+    const WordRow rows[] = {
+        {u"HTML", u"HTML", wrapIn("HTML")},
+        {u"HEAD", u"HEAD", wrapIn("HEAD")},
+        {u"TITLE", u"TITLE", wrapIn("TITLE")},
+        {u"BODY", u"BODY", wrapIn("BODY")},
+        {u"Vågrät linje", u"HR", write("<HR>")},
+        {u"Teckensnitt", u"FONT", openDialog("frmFont")},
+        {u"Infoga lista", u"Lista", openDialog("frmLista")},
+        {u"Infoga länk", u"Länk", openDialog("frmLank")},
+        {u"Infoga bild", u"Bild", openDialog("frmBild")},
+        {u"Infoga tabell", u"Tabell", openDialog("frmTabell")},
+        {u"Ramar", u"Ramar", openDialog("frmRamar")},
+        {u"Visa i webbläsaren", u"Test", showInBrowser},
+    };
+    QStringList words;
+    for (const WordRow& row : rows)
+        words << QString::fromUtf16(row.word);
+    const QList<QIcon> icons = faces::wordIcons(words);
+    QList<ToolbarButton> buttons;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        buttons.append({QString::fromUtf16(rows[i].accessibleName), icons[i], rows[i].action});
+    return buttons;
+}
+
+void runToolbarButton(const QList<ToolbarButton>& buttons, int index, Editor& editor) {
+    if (index >= 1 && index <= buttons.size())
+        buttons[index - 1].action(editor);
 }
 
 } // namespace vimla::shell

@@ -13,7 +13,4 @@ shell::Decision askToSaveBeforeReplacing(shell::Editor& editor);
 // The document becomes an unnamed, changed one holding `page`, the caret behind it.
 void replaceDocument(shell::Editor& editor, const QString& page);
 
-// The document becomes an unnamed, empty and unchanged one.
-void emptyDocument(shell::Editor& editor);
-
 } // namespace vimla::templates

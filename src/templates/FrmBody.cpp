@@ -96,7 +96,7 @@ void FrmBody::cmdOk_Click() {
 void FrmBody::cmdTom_Click() {
     if (askToSaveBeforeReplacing(editor()) == shell::Decision::Stop)
         return;
-    emptyDocument(editor());
+    editor().startEmptyUnnamedDocument();
     unloadAndReturnToDocument();
 }
 

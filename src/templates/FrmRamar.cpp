@@ -81,7 +81,7 @@ void FrmRamar::optRam1_Click(int index) {
     shell::Editor& shellEditor = editor();
     unload();
     // Showing a dialog that is still open brings it to the front with its contents.
-    shellEditor.showWindow(FrmRam::formName(kChoices[index - 1].layout));
+    shellEditor.windows().show(FrmRam::formName(kChoices[index - 1].layout));
 }
 
 void FrmRamar::cmdavbryt_Click() {

@@ -8,13 +8,13 @@
 namespace vimla::templates {
 
 void registerTemplateWindows(shell::Editor& editor) {
-    editor.registerWindow(QStringLiteral("frmBody"),
+    editor.windows().registerWindow(QStringLiteral("frmBody"),
                           [](shell::Editor& e) { return new FrmBody(e); });
-    editor.registerWindow(QStringLiteral("frmRamar"),
+    editor.windows().registerWindow(QStringLiteral("frmRamar"),
                           [](shell::Editor& e) { return new FrmRamar(e); });
     for (FrameLayout layout :
          {FrameLayout::Columns, FrameLayout::Rows, FrameLayout::RowsAndColumns}) {
-        editor.registerWindow(FrmRam::formName(layout),
+        editor.windows().registerWindow(FrmRam::formName(layout),
                               [layout](shell::Editor& e) { return new FrmRam(e, layout); });
     }
 }

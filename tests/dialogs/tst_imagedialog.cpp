@@ -274,7 +274,7 @@ private:
     }
     QListWidget* lstfiler() { return control<QListWidget>("lstfiler"); }
     PictureBox* preview() { return control<PictureBox>("Picture1"); }
-    QWidget* viewer() { return m_h->editor().openWindow("frmStor"); }
+    QWidget* viewer() { return m_h->editor().windows().open("frmStor"); }
     PictureBox* viewerBox() { return viewer()->findChild<PictureBox*>("Picture1"); }
     void doubleClickPreview() { QTest::mouseDClick(preview(), Qt::LeftButton, {}, QPoint(5, 5)); }
 

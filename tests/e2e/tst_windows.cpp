@@ -75,7 +75,7 @@ void addWindowRows() {
 }
 
 QWidget* show(ProgramHarness& h, const QString& window) {
-    return window == "MDIForm1" ? &h.editor().mdiForm1() : h.editor().showDialog(window);
+    return window == "MDIForm1" ? &h.editor().mdiForm1() : h.editor().windows().showDialog(window);
 }
 
 // Writes a pupil's entries into the fields; a list gets the item of that text chosen.

@@ -73,7 +73,7 @@ struct FaultyProgram {
 
     void open(const QString& path) {
         platform.fileChoices.enqueue(ScriptedPlatform::choose(path));
-        editor->Oppna();
+        editor->files().Oppna();
     }
 
     // What the pupil sees of the document: a failure must leave all of it as it was.

@@ -2,6 +2,7 @@
 // is left, the text stays in the editor and the editor state is as it was. An unreadable settings
 // file shows its one message and leaves the defaults.
 #include "FaultyProgram.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QFont>
@@ -93,13 +94,13 @@ void runFailedSave(Fault fault, Flow flow, const QString& folder) {
     if (flow != Flow::Save && flow != Flow::SaveAsNew)
         platform.answers.enqueue(platform::Answer::Yes);
     if (flow == Flow::Save)
-        QCOMPARE(program.editor->Spara(), shell::SaveOutcome::Failed);
+        QCOMPARE(program.editor->files().Spara(), shell::SaveOutcome::Failed);
     if (flow == Flow::SaveAsNew || flow == Flow::SaveAsOver)
-        QCOMPARE(program.editor->SparaSom(), shell::SaveOutcome::Failed);
+        QCOMPARE(program.editor->files().SparaSom(), shell::SaveOutcome::Failed);
     if (flow == Flow::ExitAnsweringYes)
-        program.editor->mnuAvsluta_Click();
+        program.editor->mdiForm1().mnuAvsluta_Click();
     if (flow == Flow::OpenAnotherAnsweringYes)
-        program.editor->Oppna();
+        program.editor->files().Oppna();
 
     QCOMPARE(platform.unscriptedCalls, 0);
     QCOMPARE(platform.endProgramCalls, 0);

@@ -65,7 +65,7 @@ private slots:
         QTest::keyClick(&box, Qt::Key_Backspace);
         QCOMPARE(program.editor->state().strAndrad, "ja");
         const qint64 editMillis = timer.restart();
-        QCOMPARE(program.editor->Spara(), shell::SaveOutcome::Saved);
+        QCOMPARE(program.editor->files().Spara(), shell::SaveOutcome::Saved);
         qInfo("opened in %lld ms, edited in %lld ms, saved in %lld ms", openMillis, editMillis,
               timer.elapsed());
         QCOMPARE(program.platform.messageTexts(), QStringList());

@@ -1,4 +1,5 @@
 #include "program/Program.h"
+#include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
 #include <QComboBox>
@@ -62,7 +63,7 @@ private slots:
     // As stored (the size with its sign place, nothing selected); "OK" at once writes them back.
     void opensWithStoredValues() {
         ProgramHarness h(QByteArray("12\r\nArial\r\n\r\n"));
-        h.editor().mnuInställningar_Click();
+        h.editor().mdiForm1().mnuInställningar_Click();
         QCOMPARE(find<QComboBox>("cboTextStorlek")->currentText(), " 12");
         QCOMPARE(find<QComboBox>("cboTsnitt")->currentText(), "Arial");
         QCOMPARE(find<QLineEdit>("txtwebblasare")->text(), QString());
@@ -100,7 +101,7 @@ private slots:
         QFETCH(QStringList, browses);
         QFETCH(QString, storedAfter);
         ProgramHarness h(settingsWith(stored));
-        h.editor().mnuInställningar_Click();
+        h.editor().mdiForm1().mnuInställningar_Click();
         for (const QString& path : browses) {
             h.platform.fileChoices
                 << (path.isEmpty() ? FileChoice::cancel() : ScriptedPlatform::choose(path));
@@ -121,7 +122,7 @@ private slots:
     // The dialog remembers the last browsed file while it is open, and only then.
     void browseRemembersOnlyWhileOpen() {
         ProgramHarness h(settingsWith("/bin/firefox"));
-        h.editor().mnuInställningar_Click();
+        h.editor().mdiForm1().mnuInställningar_Click();
         h.platform.fileChoices << FileChoice::cancel() << ScriptedPlatform::choose("/b/konqueror")
                                << FileChoice{false, {}, {}};
         click("cmdBladdra");
@@ -131,7 +132,7 @@ private slots:
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString("/b/konqueror"));
         QCOMPARE(h.platform.messageTexts(), QStringList("Hittar inte sökvägen."));
         click("cmdAvbryt");
-        h.editor().mnuInställningar_Click();
+        h.editor().mdiForm1().mnuInställningar_Click();
         h.platform.fileChoices << FileChoice::cancel();
         click("cmdBladdra");
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString());
@@ -156,7 +157,7 @@ private slots:
         QFETCH(bool, stored);
         ProgramHarness h;
         h.platform.failingWrites = failingWrites;
-        h.editor().mnuInställningar_Click();
+        h.editor().mdiForm1().mnuInställningar_Click();
         replaceText("cboTextStorlek", size);
         replaceText("cboTsnitt", font);
         click("cmdOk");
@@ -177,7 +178,7 @@ private slots:
     void closingKeepsEverything() {
         ProgramHarness h;
         h.editor().EditorAv(); // a toolbar dialog is open meanwhile
-        h.editor().mnuInställningar_Click();
+        h.editor().mdiForm1().mnuInställningar_Click();
         QCOMPARE(ProgramHarness::unlabelledFields(find("frmInst")), QStringList());
         h.verifyKeysPressNothing(find("frmInst"));
         QCOMPARE(h.platform.messages.size() + h.platform.fileDialogs.size(), 0);
@@ -210,7 +211,7 @@ private slots:
         }
         const auto editor = program::startProgram(first);
         first.messages.clear(); // a missing settings file is reported at start
-        editor->mnuInställningar_Click();
+        editor->mdiForm1().mnuInställningar_Click();
         const QString storedSize = folder == "installed" ? " 10" : " 0";
         QCOMPARE(find<QComboBox>("cboTextStorlek")->currentText(), storedSize);
         replaceText("cboTextStorlek", "12.5");

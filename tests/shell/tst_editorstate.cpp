@@ -95,28 +95,28 @@ public:
 void TestEditorState::windowRegistryKeepsOneInstance() {
     ProgramHarness h;
     int created = 0;
-    h.editor().registerWindow("frmProbe", [&](shell::Editor& e) {
+    h.editor().windows().registerWindow("frmProbe", [&](shell::Editor& e) {
         ++created;
         return new Probe(e);
     });
-    QVERIFY(!h.editor().showWindow("frmOkänd"));
-    QWidget* first = h.editor().showDialog("frmProbe");
+    QVERIFY(!h.editor().windows().show("frmOkänd"));
+    QWidget* first = h.editor().windows().showDialog("frmProbe");
     QVERIFY(first && first->isVisible());
     QVERIFY(first->isWindow());
     QCOMPARE(first->windowTitle(), QString("Prov"));
-    QCOMPARE(h.editor().showDialog("frmProbe"), first);
+    QCOMPARE(h.editor().windows().showDialog("frmProbe"), first);
     QCOMPARE(created, 1);
     static_cast<shell::FormWindow*>(first)->unload();
-    QVERIFY(!h.editor().openWindow("frmProbe"));
-    QWidget* second = h.editor().showWindow("frmProbe");
+    QVERIFY(!h.editor().windows().open("frmProbe"));
+    QWidget* second = h.editor().windows().show("frmProbe");
     QVERIFY(second && second != first);
     QCOMPARE(created, 2);
 }
 
 void TestEditorState::formCloseBoxActsAsAvbryt() {
     ProgramHarness h;
-    h.editor().registerWindow("frmProbe", [](shell::Editor& e) { return new Probe(e); });
-    QWidget* window = h.editor().showDialog("frmProbe");
+    h.editor().windows().registerWindow("frmProbe", [](shell::Editor& e) { return new Probe(e); });
+    QWidget* window = h.editor().windows().showDialog("frmProbe");
     QVERIFY(!h.editor().frmHtml().isEnabled());
     // Enter and Escape press nothing.
     QTest::keyClick(window, Qt::Key_Escape);
@@ -124,7 +124,7 @@ void TestEditorState::formCloseBoxActsAsAvbryt() {
     QVERIFY(window->isVisible());
     QVERIFY(window->close());
     QVERIFY(h.editor().frmHtml().isEnabled());
-    QVERIFY(!h.editor().openWindow("frmProbe"));
+    QVERIFY(!h.editor().windows().open("frmProbe"));
 }
 
 void TestEditorState::noBreakSpaceAndLineBreaksSurviveSelection() {

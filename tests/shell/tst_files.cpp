@@ -1,3 +1,4 @@
+#include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
 #include <QDir>
@@ -116,7 +117,7 @@ void TestFiles::open() {
         choice.fullPath.replace("<dir>", m_dir->path());
         h.platform.fileChoices << choice;
     }
-    h.editor().Oppna();
+    h.editor().files().Oppna();
     QCOMPARE(h.platform.messageTexts().value(0), message);
     if (message == QLatin1String("Hittar inte filen"))
         QCOMPARE(h.platform.messages.first().icon, platform::Icon::Exclamation);
@@ -139,9 +140,9 @@ void TestFiles::openSameFileAsCaption() {
     writeFile(path("sida.html"), "fil");
     h.platform.fileChoices << ScriptedPlatform::choose(path("sida.html"))
                            << ScriptedPlatform::choose(path("sida.html"));
-    h.editor().Oppna();
+    h.editor().files().Oppna();
     ProgramHarness::type(&h.txtHtml(), "ny");
-    h.editor().Oppna();
+    h.editor().files().Oppna();
     QCOMPARE(h.platform.messageTexts(), QStringList{"sida.html är redan öppen!"});
     QCOMPARE(h.platform.messages.first().icon, platform::Icon::None);
     QCOMPARE(h.state().strAndrad, QString("ja"));
@@ -152,8 +153,8 @@ void TestFiles::openDialogRemembersTheLastName() {
     ProgramHarness h;
     h.platform.fileChoices << ScriptedPlatform::choose(path("a.html")) << FileChoice::cancel()
                            << FileChoice::cancel();
-    h.editor().SparaSom();
-    h.editor().Oppna();
+    h.editor().files().SparaSom();
+    h.editor().files().Oppna();
     QCOMPARE(h.platform.fileDialogs[0].initialFileName, QString()); // save dialog starts empty
     QCOMPARE(h.platform.fileDialogs[0].defaultSuffix, QString("html"));
     QCOMPARE(h.platform.fileDialogs[0].filter, QString("HTML dokument|*.html;*.htm"));
@@ -172,9 +173,9 @@ void TestFiles::everyByteComesBackPlusCrLf() {
     writeFile(path("alla.html"), bytes);
     ProgramHarness h;
     h.platform.fileChoices << ScriptedPlatform::choose(path("alla.html"));
-    h.editor().Oppna();
+    h.editor().files().Oppna();
     QCOMPARE(h.editor().currentFileName(), path("alla.html"));
-    QCOMPARE(h.editor().Spara(), shell::SaveOutcome::Saved);
+    QCOMPARE(h.editor().files().Spara(), shell::SaveOutcome::Saved);
     QCOMPARE(readAll(path("alla.html")), bytes + "\r\n");
 }
 
@@ -182,9 +183,9 @@ void TestFiles::lineBreaksOfAnyKindComeBackAsCrLf() {
     writeFile(path("unix.html"), "a\nb\rc\r\n");
     ProgramHarness h;
     h.platform.fileChoices << ScriptedPlatform::choose(path("unix.html"));
-    h.editor().Oppna();
+    h.editor().files().Oppna();
     QCOMPARE(h.txtHtml().blockCount(), 4);
-    h.editor().Spara();
+    h.editor().files().Spara();
     QCOMPARE(readAll(path("unix.html")), QByteArray("a\r\nb\r\nc\r\n\r\n"));
 }
 
@@ -193,7 +194,7 @@ void TestFiles::charactersOutsideTheCodePageBecomeReferences() {
     ProgramHarness::type(&h.txtHtml(), QString::fromUtf8("åΩ"));
     h.editor().writeSelectedText(QString::fromUtf8("😀"));
     h.platform.fileChoices << ScriptedPlatform::choose(path("tecken.html"));
-    h.editor().Spara();
+    h.editor().files().Spara();
     QCOMPARE(readAll(path("tecken.html")), QByteArray("\xe5&#937;&#128512;\r\n"));
 }
 
@@ -201,11 +202,11 @@ void TestFiles::saveOfNamedDocumentWritesWithoutAsking() {
     ProgramHarness h;
     h.platform.fileChoices << ScriptedPlatform::choose(path("sida.html"));
     ProgramHarness::type(&h.txtHtml(), "ett");
-    QCOMPARE(h.editor().Spara(), shell::SaveOutcome::Saved);
+    QCOMPARE(h.editor().files().Spara(), shell::SaveOutcome::Saved);
     QCOMPARE(h.editor().currentFileName(), path("sida.html"));
     ProgramHarness::type(&h.txtHtml(), "\ntvå");
     QCOMPARE(h.state().strAndrad, QString("ja"));
-    QCOMPARE(h.editor().Spara(), shell::SaveOutcome::Saved);
+    QCOMPARE(h.editor().files().Spara(), shell::SaveOutcome::Saved);
     QCOMPARE(h.platform.fileDialogs.size(), 1);
     QCOMPARE(h.platform.messages.size(), 0);
     QCOMPARE(readAll(path("sida.html")), QByteArray("ett\r\ntv\xe5\r\n"));
@@ -254,7 +255,7 @@ void TestFiles::saveAs() {
         h.platform.fileChoices << ScriptedPlatform::choose(path(chosen));
     h.platform.answers.append(answers);
     h.state().strAvbrutet = "ja"; // left over from an earlier cancel: must not matter
-    h.editor().mnuSparasom_Click();
+    h.editor().mdiForm1().mnuSparasom_Click();
     QCOMPARE(h.platform.fileDialogs.size(), dialogs);
     for (const platform::FileDialogRequest& request : h.platform.fileDialogs)
         QCOMPARE(request.initialFileName, QString());
@@ -288,7 +289,7 @@ void TestFiles::failedWriteKeepsEverything() {
     h.platform.fileChoices << ScriptedPlatform::choose(path(target));
     h.platform.answers << Answer::Yes; // replaces the existing sida.html
     h.platform.failingWrites = injected ? 1 : 0;
-    QCOMPARE(h.editor().Spara(), shell::SaveOutcome::Failed);
+    QCOMPARE(h.editor().files().Spara(), shell::SaveOutcome::Failed);
     QCOMPARE(h.platform.messageTexts().last(),
              QString("Ett fel har uppstått. Filen sparades inte"));
     QCOMPARE(h.platform.messages.last().icon, platform::Icon::Exclamation);
@@ -307,12 +308,12 @@ void TestFiles::staleCancelDoesNotSpoilALaterSave() {
     ProgramHarness h;
     ProgramHarness::type(&h.txtHtml(), "text");
     h.platform.fileChoices << FileChoice::cancel();
-    h.editor().mnuSparasom_Click();
+    h.editor().mdiForm1().mnuSparasom_Click();
     QCOMPARE(h.state().strAvbrutet, QString("ja"));
     // Now ending with Yes and a real save must end the program.
     h.platform.answers << Answer::Yes;
     h.platform.fileChoices << ScriptedPlatform::choose(path("sida.html"));
-    h.editor().mnuAvsluta_Click();
+    h.editor().mdiForm1().mnuAvsluta_Click();
     QCOMPARE(readAll(path("sida.html")), QByteArray("text\r\n"));
     QCOMPARE(h.platform.endProgramCalls, 1);
 }

@@ -175,11 +175,11 @@ private slots:
             QCOMPARE(h.platform.endProgramCalls, proceeds && !changed ? 1 : 0);
             break;
         case Command::Avsluta:
-            h.editor().mnuAvsluta_Click();
+            h.editor().mdiForm1().mnuAvsluta_Click();
             QCOMPARE(h.platform.endProgramCalls, proceeds ? 1 : 0);
             break;
         case Command::Stäng:
-            h.editor().mnuStäng_Click();
+            h.editor().mdiForm1().mnuStäng_Click();
             QCOMPARE(h.platform.endProgramCalls, 0);
             if (proceeds) {
                 QCOMPARE(h.editor().text(), QString());
@@ -213,11 +213,11 @@ private slots:
         QVERIFY(!h.editor().hasDocumentWindow());
         QCOMPARE(h.state().strAndrad, QString()); // the changed text went with its window
         // Quitting now asks nothing: no text is left unsaved.
-        h.editor().mnuAvsluta_Click();
+        h.editor().mdiForm1().mnuAvsluta_Click();
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.endProgramCalls, 1);
         // The next command loads a fresh, empty "Namnlös" window and reads the settings again.
-        h.editor().mnuStäng_Click();
+        h.editor().mdiForm1().mnuStäng_Click();
         QVERIFY(h.editor().hasDocumentWindow());
         QCOMPARE(h.editor().text(), QString());
         QCOMPARE(h.editor().currentFileName(), QString("Namnlös"));

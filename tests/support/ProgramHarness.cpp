@@ -78,7 +78,7 @@ QString ProgramHarness::path(const QString& folder, const QString& name) {
 }
 
 QWidget* ProgramHarness::showDialog(const QString& name) {
-    return activate(m_editor->showDialog(name));
+    return activate(m_editor->windows().showDialog(name));
 }
 
 QWidget* ProgramHarness::activate(QWidget* window) {

@@ -23,7 +23,7 @@ namespace {
 const QString kOldText = "<P>gammal text";
 
 QWidget* openDialog(ProgramHarness& h, const QString& name) {
-    QWidget* window = h.editor().showDialog(name);
+    QWidget* window = h.editor().windows().showDialog(name);
     [[maybe_unused]] const bool active = window && QTest::qWaitForWindowActive(window);
     return window;
 }
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(h.editor().currentFileName(),
                  changed && answer == Answer::Cancel ? nameBefore : QString("Namnlös"));
         QCOMPARE(h.state().strAvbrutet, QString());
-        QCOMPARE(h.editor().openWindow(window) == nullptr, replaced);
+        QCOMPARE(h.editor().windows().open(window) == nullptr, replaced);
         QCOMPARE(h.txtHtml().isEnabled(), replaced);
         const bool emptied = replaced && button == "cmdTom";
         QCOMPARE(h.state().strAndrad, QString(emptied ? "" : "ja"));
@@ -302,17 +302,17 @@ private slots:
         for (int key : keys)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 
-        QVERIFY(!h.editor().openWindow("frmRamar") && !h.txtHtml().isEnabled());
-        QWidget* dialog = h.editor().openWindow(opened);
+        QVERIFY(!h.editor().windows().open("frmRamar") && !h.txtHtml().isEnabled());
+        QWidget* dialog = h.editor().windows().open(opened);
         QVERIFY(dialog && dialog->isVisible());
         for (const char* other : {"frmRam1", "frmRam2", "frmRam3"})
-            QCOMPARE(h.editor().openWindow(other) != nullptr, other == opened);
+            QCOMPARE(h.editor().windows().open(other) != nullptr, other == opened);
 
         // Chosen again while open: the same window comes to the front with its contents.
         dialog->findChild<QLineEdit*>()->setText("30");
         openDialog(h, "frmRamar");
         click(h, QString("optRam1_") + opened.back());
-        QCOMPARE(h.editor().openWindow(opened), dialog);
+        QCOMPARE(h.editor().windows().open(opened), dialog);
         QCOMPARE(dialog->findChild<QLineEdit*>()->text(), QString("30"));
         QVERIFY(!h.txtHtml().isEnabled());
     }
@@ -340,13 +340,13 @@ private slots:
             pressEnterAndEscapeEverywhere(dialog);
 
         const bool closes = how != "Enter and Escape";
-        QCOMPARE(h.editor().openWindow(window) == nullptr, closes);
+        QCOMPARE(h.editor().windows().open(window) == nullptr, closes);
         QCOMPARE(h.txtHtml().isEnabled(), closes);
         QCOMPARE(h.editor().text(), kOldText);
         QCOMPARE(h.state().strAndrad, QString("ja"));
         QVERIFY(h.platform.messages.isEmpty());
         for (const char* frameSet : {"frmRam1", "frmRam2", "frmRam3"})
-            QCOMPARE(h.editor().openWindow(frameSet) != nullptr, frameSet == window && !closes);
+            QCOMPARE(h.editor().windows().open(frameSet) != nullptr, frameSet == window && !closes);
     }
 };
 

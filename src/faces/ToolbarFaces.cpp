@@ -1,4 +1,4 @@
-#include "shell/ToolbarFaces.h"
+#include "faces/ToolbarFaces.h"
 
 #include <QFontMetricsF>
 #include <QIconEngine>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <functional>
 
-namespace vimla::shell {
+namespace vimla::faces {
 namespace {
 
 // A face is painted on a grid of logical pixels (16 by 16, or 32 by 16). Fills lie on whole grid
@@ -68,8 +68,8 @@ private:
     FacePainter m_painter;
 };
 
-ToolbarFace face(const char16_t* accessibleName, QSize grid, FacePainter painter) {
-    return {QString::fromUtf16(accessibleName), QIcon(new PaintedFace(grid, std::move(painter)))};
+QIcon painted(QSize grid, FacePainter painter) {
+    return QIcon(new PaintedFace(grid, std::move(painter)));
 }
 
 void outlined(QPainter& p, const QPainterPath& path, const QColor& fill) {
@@ -243,52 +243,55 @@ FacePainter wordFace(const QString& word, int letterSize) {
 
 } // namespace
 
-QList<ToolbarFace> toolbar1Faces() {
-    const QSize grid = kToolbar1FaceSize;
-    return {
-        face(u"Nytt dokument", grid, blankSheet),
-        face(u"Öppna", grid, openingFolder),
-        face(u"Spara", grid, diskette),
-        face(u"Klipp ut", grid, scissors),
-        face(u"Kopiera", grid, twoSheets),
-        face(u"Klistra in", grid, clipboardWithSheet),
-        face(u"Fet", grid, letterFace(QStringLiteral("F"))),
-        face(u"Kursiv", grid,
-             letterFace(QStringLiteral("K"), [](QFont& font) { font.setItalic(true); })),
-        face(u"Understruken", grid, underlinedU),
-        face(u"Rubrik 1", grid, letterFace(QStringLiteral("H1"))),
-        face(u"Rubrik 2", grid, letterFace(QStringLiteral("H2"))),
-        face(u"Rubrik 3", grid, letterFace(QStringLiteral("H3"))),
-        face(u"Rubrik 4", grid, letterFace(QStringLiteral("H4"))),
-        face(u"Rubrik 5", grid, letterFace(QStringLiteral("H5"))),
-        face(u"Rubrik 6", grid, letterFace(QStringLiteral("H6"))),
-        face(u"Radbrytning", grid, letterFace(QStringLiteral("BR"))),
-        face(u"Nytt stycke", grid, letterFace(QStringLiteral("P"))),
-        face(u"Centrera", grid, centredLines),
-    };
+QIcon pictureIcon(Picture picture) {
+    const auto italic = [](QFont& font) { font.setItalic(true); };
+    switch (picture) {
+    case Picture::BlankSheet:
+        return painted(kPictureSize, blankSheet);
+    case Picture::OpeningFolder:
+        return painted(kPictureSize, openingFolder);
+    case Picture::Diskette:
+        return painted(kPictureSize, diskette);
+    case Picture::Scissors:
+        return painted(kPictureSize, scissors);
+    case Picture::TwoSheets:
+        return painted(kPictureSize, twoSheets);
+    case Picture::ClipboardWithSheet:
+        return painted(kPictureSize, clipboardWithSheet);
+    case Picture::BoldF:
+        return painted(kPictureSize, letterFace(QStringLiteral("F")));
+    case Picture::SlantedK:
+        return painted(kPictureSize, letterFace(QStringLiteral("K"), italic));
+    case Picture::UnderlinedU:
+        return painted(kPictureSize, underlinedU);
+    case Picture::H1:
+        return painted(kPictureSize, letterFace(QStringLiteral("H1")));
+    case Picture::H2:
+        return painted(kPictureSize, letterFace(QStringLiteral("H2")));
+    case Picture::H3:
+        return painted(kPictureSize, letterFace(QStringLiteral("H3")));
+    case Picture::H4:
+        return painted(kPictureSize, letterFace(QStringLiteral("H4")));
+    case Picture::H5:
+        return painted(kPictureSize, letterFace(QStringLiteral("H5")));
+    case Picture::H6:
+        return painted(kPictureSize, letterFace(QStringLiteral("H6")));
+    case Picture::BR:
+        return painted(kPictureSize, letterFace(QStringLiteral("BR")));
+    case Picture::P:
+        return painted(kPictureSize, letterFace(QStringLiteral("P")));
+    case Picture::CentredLines:
+        return painted(kPictureSize, centredLines);
+    }
+    return {};
 }
 
-QList<ToolbarFace> toolbar2Faces() {
-    const struct {
-        const char16_t* accessibleName;
-        const char16_t* word;
-    } buttons[] = {
-        {u"HTML", u"HTML"},          {u"HEAD", u"HEAD"},
-        {u"TITLE", u"TITLE"},        {u"BODY", u"BODY"},
-        {u"Vågrät linje", u"HR"},    {u"Teckensnitt", u"FONT"},
-        {u"Infoga lista", u"Lista"}, {u"Infoga länk", u"Länk"},
-        {u"Infoga bild", u"Bild"},   {u"Infoga tabell", u"Tabell"},
-        {u"Ramar", u"Ramar"},        {u"Visa i webbläsaren", u"Test"},
-    };
-    QStringList words;
-    for (const auto& button : buttons)
-        words << QString::fromUtf16(button.word);
+QList<QIcon> wordIcons(const QStringList& words) {
     const int letterSize = wordLetterSize(words);
-    QList<ToolbarFace> faces;
-    for (const auto& button : buttons)
-        faces << face(button.accessibleName, kToolbar2FaceSize,
-                      wordFace(QString::fromUtf16(button.word), letterSize));
-    return faces;
+    QList<QIcon> icons;
+    for (const QString& word : words)
+        icons << painted(kWordSize, wordFace(word, letterSize));
+    return icons;
 }
 
-} // namespace vimla::shell
+} // namespace vimla::faces
