@@ -1,6 +1,8 @@
 #include "shell/FormWindow.h"
+#include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -20,6 +22,7 @@ private slots:
     void noBreakSpaceAndLineBreaksSurviveSelection();
     void veryLongLinesWrapAnywhere_data();
     void veryLongLinesWrapAnywhere();
+    void caretStopsBlinkingOnAVeryLongLine();
 };
 
 void TestEditorState::everyEditMarksChanged_data() {
@@ -135,33 +138,90 @@ void TestEditorState::noBreakSpaceAndLineBreaksSurviveSelection() {
     QCOMPARE(h.editor().text(), text);
 }
 
+// Starts with one line of `lineLength` letters, the caret at its end; the edit is made as named.
 void TestEditorState::veryLongLinesWrapAnywhere_data() {
-    QTest::addColumn<int>("how");
-    QTest::newRow("opened or replaced") << 0;
-    QTest::newRow("written as the selected text") << 1;
-    QTest::newRow("pasted with the keyboard") << 2;
+    QTest::addColumn<int>("lineLength");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("anywhere");
+    const auto row = [](const char* name, int length, const char* edit, const QString& text,
+                        bool anywhere) {
+        QTest::newRow(name) << length << edit << text << anywhere;
+    };
+    const QString middle = "x\n" + QString(20000, 'A') + "\ny";
+    row("a text whose line is the limit", 0, "replace", QString(10000, 'a'), false);
+    row("a text whose line is past it", 0, "replace", QString(10001, 'a'), true);
+    row("a text with a long line amid short ones", 0, "replace", middle, true);
+    row("written with a long line in the middle", 0, "write", middle, true);
+    row("pasted with a long line in the middle", 0, "keyboard paste", middle, true);
+    row("a tag button fills the line to the limit", 9996, "button 16", "", false);
+    row("a tag button takes the line past it", 9997, "button 16", "", true);
+    row("repeated tag buttons take it past", 9990, "button 16 x3", "", true);
+    row("toolbar paste takes the line past", 9998, "button 6", "abc", true);
+    row("typing fills the line to the limit", 9999, "type", "b", false);
+    row("typing takes the line past it", 10000, "type", "b", true);
 }
 
+// Past 10000 characters a line wraps anywhere, never at blanks; the caret then stops blinking.
 void TestEditorState::veryLongLinesWrapAnywhere() {
-    QFETCH(int, how);
+    QFETCH(int, lineLength);
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    const int desktopFlashTime = QApplication::cursorFlashTime();
     ProgramHarness h;
-    h.editor().setText("<P>kort rad\r\nen till");
-    QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
-    const QString longLine = "<IMG SRC=\"data:" + QString(20000, 'A') + "\">";
-    switch (how) {
-    case 0:
-        h.editor().setText("a\r\n" + longLine);
-        break;
-    case 1:
-        h.editor().writeSelectedText(longLine);
-        break;
-    case 2:
-        h.txtHtml().insertPlainText(longLine);
-        break;
-    }
-    QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAnywhere);
+    h.editor().setText(QString(lineLength, 'a'));
+    h.txtHtml().moveCursor(QTextCursor::End);
+    h.txtHtml().setFocus();
+    shell::MainWindow& frame = h.editor().mdiForm1();
+    h.platform.clipboard = text;
+    h.platform.clipboardHasText = true;
+    if (edit == "replace")
+        h.editor().setText(text);
+    else if (edit == "write")
+        h.editor().writeSelectedText(text);
+    else if (edit == "keyboard paste")
+        h.txtHtml().insertPlainText(text);
+    else if (edit == "type")
+        QTest::keyClicks(&h.txtHtml(), text);
+    for (int times = edit.endsWith("x3") ? 3 : edit.startsWith("button"); times > 0; --times)
+        frame.Toolbar1_ButtonClick(edit.section(' ', 1, 1).toInt());
+
+    QFETCH(bool, anywhere);
+    QCOMPARE(h.txtHtml().wordWrapMode(),
+             anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QCOMPARE(QApplication::cursorFlashTime(), anywhere ? 0 : desktopFlashTime);
     h.editor().setText("ny text"); // a new text wraps at blanks again
     QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QCOMPARE(QApplication::cursorFlashTime(), desktopFlashTime);
+}
+
+namespace {
+struct TimerEventCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Timer;
+        return false;
+    }
+};
+} // namespace
+
+// Each blink of the caret lays its whole line out again: on a very long line it must not blink.
+void TestEditorState::caretStopsBlinkingOnAVeryLongLine() {
+    QApplication::setCursorFlashTime(100);
+    ProgramHarness h;
+    QVERIFY(ProgramHarness::activate(&h.editor().mdiForm1()));
+    h.txtHtml().setFocus();
+    QObject* textControl = h.txtHtml().findChild<QObject*>(); // the caret's owner
+    for (QObject* child : h.txtHtml().findChildren<QObject*>())
+        textControl = child->inherits("QWidgetTextControl") ? child : textControl;
+    TimerEventCounter blinks;
+    textControl->installEventFilter(&blinks);
+    QTRY_VERIFY(blinks.count > 1);
+    h.editor().writeSelectedText(QString(20000, 'a'));
+    QTest::qWait(10); // the text box learns of the new rate when the edit is done
+    blinks.count = 0;
+    QTest::qWait(300);
+    QCOMPARE(blinks.count, 0);
 }
 
 QTEST_MAIN(TestEditorState)
