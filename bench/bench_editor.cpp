@@ -2,19 +2,24 @@
 //   bench_editor startup-editor | startup-bare | startup-textbox
 //                                                  time from main() to the first paint
 //   bench_editor open <file>                       open and show a file; then save it
+//   bench_editor typing-after open|paste           a key typed at the end of a 1 MB line
+//                                                  that was opened, or pasted with the toolbar
 // Prints one line "RESULT <name> <milliseconds> ms" per figure, and the peak memory.
 
 #include "platform/QtPlatform.h"
 #include "program/Program.h"
 #include "shell/DocumentWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <sys/resource.h>
 
@@ -38,6 +43,8 @@ public:
         return {false, fileToOpen, QFileInfo(fileToOpen).fileName()};
     }
     QString applicationFolder() override { return folder; }
+    QString clipboardText() override { return clipboard; }
+    QString clipboard;
     void endProgram() override {}
 };
 
@@ -121,9 +128,43 @@ int openAndSave(const QString& file) {
     reportPeakMemory();
 
     timer.restart();
-    const vimla::shell::SaveOutcome outcome = editor->files().SkrivFil(folder.filePath("copy.html"));
+    const vimla::shell::SaveOutcome outcome =
+        editor->files().SkrivFil(folder.filePath("copy.html"));
     report("save", timer.nsecsElapsed() / 1e6);
     return outcome == vimla::shell::SaveOutcome::Saved ? 0 : 1;
+}
+
+// A pasted line must not keep the slow word wrapping that an opened one is spared.
+int typingAfter(const QString& how) {
+    QTemporaryDir folder;
+    BenchPlatform platform;
+    platform.folder = folder.path();
+    const QString line = QStringLiteral("<IMG SRC=\"data:") + QString(1 << 20, u'A');
+    const auto editor = vimla::program::startProgram(platform);
+    if (how == QLatin1String("open")) {
+        QFile file(folder.filePath(QStringLiteral("line.html")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(line.toLatin1()) != line.size())
+            return 1;
+        file.close();
+        platform.fileToOpen = file.fileName();
+        editor->files().Oppna();
+    } else {
+        platform.clipboard = line;
+        editor->mdiForm1().Toolbar1_ButtonClick(6);
+    }
+    QPlainTextEdit& text = editor->txtHtml();
+    text.moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    constexpr int kKeys = 20;
+    QElapsedTimer timer;
+    timer.start();
+    for (int key = 0; key < kKeys; ++key) {
+        QTest::keyClick(&text, Qt::Key_A);
+        text.viewport()->repaint();
+    }
+    report(how == QLatin1String("open") ? "key-after-open" : "key-after-paste",
+           timer.nsecsElapsed() / 1e6 / kKeys);
+    return 0;
 }
 
 } // namespace
@@ -138,6 +179,8 @@ int main(int argc, char* argv[]) {
         return startupTextBox();
     if (mode == QLatin1String("startup-editor"))
         return startupEditor();
+    if (mode == QLatin1String("typing-after") && argc > 2)
+        return typingAfter(QString::fromLocal8Bit(argv[2]));
     if (mode == QLatin1String("open") && argc > 2)
         return openAndSave(QString::fromLocal8Bit(argv[2]));
     std::fprintf(stderr, "usage: bench_editor startup-editor|startup-bare|open <file>\n");

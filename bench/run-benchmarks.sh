@@ -42,6 +42,11 @@ for mb in 10 50; do
     done
 done
 
+echo "== A key typed at the end of a 1 MB line (median of 3 runs)"
+for how in open paste; do
+    echo "key-after-$how: $(figure "key-after-$how" 3 "$bench/bench_editor" typing-after "$how") ms"
+done
+
 # Other benchmarks of the build folder print their own figures.
 for other in "$bench"/bench_*; do
     [ -f "$other" ] && [ -x "$other" ] && [ "$(basename "$other")" != bench_editor ] || continue

@@ -8,8 +8,9 @@ namespace {
 
 constexpr char16_t kParagraphSeparator = 0x2029;
 
-// 0x80..0x9F; the unassigned positions keep their own value.
-constexpr std::array<char16_t, 32> kHighControls = {
+// The characters of the bytes 0x80 to 0x9F: €, „, … and the like; the five unassigned bytes
+// keep their own value.
+constexpr std::array<char16_t, 32> kCharactersOf80To9F = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
@@ -18,8 +19,8 @@ constexpr std::array<char16_t, 32> kHighControls = {
 int encodeChar(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
-    for (size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c)
+    for (size_t i = 0; i < kCharactersOf80To9F.size(); ++i) {
+        if (kCharactersOf80To9F[i] == c)
             return int(0x80 + i);
     }
     return -1;
@@ -52,7 +53,7 @@ qsizetype appendEncoded(QByteArray& out, QStringView text, qsizetype i) {
 QChar decodeByte(char byte) {
     const auto b = static_cast<unsigned char>(byte);
     if (b >= 0x80 && b < 0xA0)
-        return QChar(kHighControls[b - 0x80]);
+        return QChar(kCharactersOf80To9F[b - 0x80]);
     return QChar(char16_t(b));
 }
 

@@ -52,7 +52,7 @@ void TestWindows1252::unencodableBecomesReference_data() {
     QTest::newRow("emoji is one reference")
         << QString::fromUtf8("a😀b") << QByteArray("a&#128512;b");
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("&#55296;");
-    QTest::newRow("paragraph separator in the middle of plain text")
+    QTest::newRow("line separator in the middle of plain text")
         << QString::fromUtf8("\u2028") << QByteArray("&#8232;");
 }
 
