@@ -2,9 +2,9 @@
 
 #include "settings/BrowserCheck.h"
 #include "settings/PointSizeText.h"
-#include "settings/SettingsWriter.h"
 #include "shell/Editor.h"
 #include "shell/FormParts.h"
+#include "shell/SettingsStore.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"
 
@@ -160,7 +160,8 @@ bool FrmInst::applyAndStore() {
     state.intTextStorlek = *count;
     state.strTsnitt = fontName;
 
-    return writeSettingsFile(editor().platform(), {sizeText, fontName, state.strWebblasare}) ==
+    return shell::SettingsStore::save(editor().platform(),
+                                      {sizeText, fontName, state.strWebblasare}) ==
            platform::WriteResult::Written;
 }
 
