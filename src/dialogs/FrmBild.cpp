@@ -4,6 +4,7 @@
 #include "dialogs/ImageTag.h"
 #include "dialogs/PictureBox.h"
 #include "platform/Folders.h"
+#include "platform/Platform.h"
 #include "shell/Editor.h"
 #include "shell/FormParts.h"
 
@@ -57,8 +58,8 @@ FrmBild::FrmBild(shell::Editor& editor)
     connectControls();
     m_txtBild->setFocus();
 
-    // The process's current folder, or the root when that cannot be read.
-    if (!openFolder(QDir::currentPath()))
+    // The folder the program was started in, or the root when that cannot be read.
+    if (!openFolder(editor.platform().currentFolder()))
         openFolder(kRootFolder);
 }
 
@@ -79,7 +80,7 @@ void FrmBild::createControls() {
     m_drive1 = new QComboBox(this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
     m_drive1->setAccessibleName(QStringLiteral("Enheter"));
-    m_drive1->addItems(platform::mountedDrives());
+    m_drive1->addItems(editor().platform().drives());
 
     m_lstfiler = new QListWidget(this);
     m_lstfiler->setObjectName(QStringLiteral("lstfiler"));
@@ -137,10 +138,10 @@ void FrmBild::connectControls() {
 
 bool FrmBild::openFolder(const QString& folder) {
     const std::optional<platform::FolderContents> contents =
-        platform::readFolder(folder, m_patterns);
+        editor().platform().readFolder(folder, m_patterns);
     if (!contents) {
         editor().showFailure(kUnreadableFolder);
-        showDrive(platform::driveOf(m_folder));
+        showDrive(editor().platform().driveOf(m_folder));
         return false;
     }
     showFolder(QDir::cleanPath(folder), *contents);
@@ -150,7 +151,7 @@ bool FrmBild::openFolder(const QString& folder) {
 void FrmBild::showFolder(const QString& folder, const platform::FolderContents& contents) {
     m_folder = folder;
     showFolderTree(folder, contents.subfolders);
-    showDrive(platform::driveOf(folder));
+    showDrive(editor().platform().driveOf(folder));
     const QSignalBlocker blocker(m_lstfiler);
     m_lstfiler->clear();
     m_lstfiler->addItems(contents.files);

@@ -20,7 +20,7 @@ class PictureBox;
 
 // frmBild: inserts an image tag. The pupil browses drives and folders for a GIF or JPEG file,
 // sees it in a preview and may open it in the larger viewer frmStor. Browsing never changes the
-// process's current folder.
+// program's current folder.
 class FrmBild : public shell::FormWindow {
     Q_OBJECT
 public:
