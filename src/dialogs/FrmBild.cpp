@@ -107,7 +107,6 @@ void FrmBild::layOutControls() {
     fields->addWidget(m_txtHojd, 2, 1);
     const OkAvbrytButtons buttons = addOkAvbrytRow(fields, 3, this);
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmBild::cmdOk_Click);
-    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmBild::cmdAvbryt_Click);
 
     auto* browser = new QGridLayout;
     browser->addWidget(m_dir1, 0, 0);
@@ -224,10 +223,6 @@ void FrmBild::Picture1_DblClick() {
 void FrmBild::cmdOk_Click() {
     editor().writeSelectedText(
         imageTag({m_txtBild->text(), m_txtBredd->text(), m_txtHojd->text(), m_txtRam->text()}));
-    unloadAndReturnToDocument();
-}
-
-void FrmBild::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

@@ -47,7 +47,6 @@ private:
     void lstfiler_Click();
     void Picture1_DblClick();
     void cmdOk_Click();
-    void cmdAvbryt_Click();
 
     QLineEdit* m_txtBild = nullptr;
     QLineEdit* m_txtBredd = nullptr;
