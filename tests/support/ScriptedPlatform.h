@@ -11,8 +11,8 @@ namespace vimla::testing {
 
 // A platform whose windows are scripted: message-box answers and file-dialog choices are queued
 // by the test, and every call is recorded. Files are real (tests use temporary folders) unless a
-// failure is injected; the clipboard is kept in memory. Folders are browsed in a table, so no
-// test depends on the disk or the process's current folder for that.
+// failure is injected; the clipboard is kept in memory. Folder listings, drives and the current
+// folder come from tables, so no test lists the real disk or changes the current folder.
 class ScriptedPlatform : public platform::QtPlatform {
     // Declared first: the folder paths below are initialised from them.
     QTemporaryDir m_applicationFolder;
