@@ -39,6 +39,7 @@ public:
         return vimla::platform::Answer::Ok;
     }
     QString applicationFolder() override { return folder; }
+    QString currentFolder() override { return folder; }
     void endProgram() override {}
 };
 
@@ -92,14 +93,11 @@ int main(int argc, char* argv[]) {
     small.save(dir.filePath("liten.jpg"), "JPEG", 90);
     std::printf("photo: 3000 x 2000, %lld bytes\n", QFileInfo(dir.filePath("foto.jpg")).size());
 
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
     BenchPlatform platform;
     platform.folder = folder.path();
     auto editor = vimla::program::startProgram(platform);
-    auto* frmBild =
-        qobject_cast<vimla::dialogs::FrmBild*>(editor->windows().showDialog(QStringLiteral("frmBild")));
-    QDir::setCurrent(previousFolder);
+    auto* frmBild = qobject_cast<vimla::dialogs::FrmBild*>(
+        editor->windows().showDialog(QStringLiteral("frmBild")));
     if (!frmBild)
         return 1;
     auto* list = frmBild->findChild<QListWidget*>(QStringLiteral("lstfiler"));

@@ -4,6 +4,7 @@
 #include "dialogs/ImageTag.h"
 #include "dialogs/PictureBox.h"
 #include "platform/Folders.h"
+#include "platform/Platform.h"
 #include "shell/Editor.h"
 #include "shell/FormParts.h"
 
@@ -57,8 +58,8 @@ FrmBild::FrmBild(shell::Editor& editor)
     connectControls();
     m_txtBild->setFocus();
 
-    // The process's current folder, or the root when that cannot be read.
-    if (!openFolder(QDir::currentPath()))
+    // The folder the program was started in, or the root when that cannot be read.
+    if (!openFolder(editor.platform().currentFolder()))
         openFolder(kRootFolder);
 }
 
@@ -79,7 +80,7 @@ void FrmBild::createControls() {
     m_drive1 = new QComboBox(this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
     m_drive1->setAccessibleName(QStringLiteral("Enheter"));
-    m_drive1->addItems(platform::mountedDrives());
+    m_drive1->addItems(editor().platform().drives());
 
     m_lstfiler = new QListWidget(this);
     m_lstfiler->setObjectName(QStringLiteral("lstfiler"));
@@ -106,7 +107,6 @@ void FrmBild::layOutControls() {
     fields->addWidget(m_txtHojd, 2, 1);
     const OkAvbrytButtons buttons = addOkAvbrytRow(fields, 3, this);
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmBild::cmdOk_Click);
-    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmBild::cmdAvbryt_Click);
 
     auto* browser = new QGridLayout;
     browser->addWidget(m_dir1, 0, 0);
@@ -137,10 +137,10 @@ void FrmBild::connectControls() {
 
 bool FrmBild::openFolder(const QString& folder) {
     const std::optional<platform::FolderContents> contents =
-        platform::readFolder(folder, m_patterns);
+        editor().platform().readFolder(folder, m_patterns);
     if (!contents) {
         editor().showFailure(kUnreadableFolder);
-        showDrive(platform::driveOf(m_folder));
+        showDrive(editor().platform().driveOf(m_folder));
         return false;
     }
     showFolder(QDir::cleanPath(folder), *contents);
@@ -150,7 +150,7 @@ bool FrmBild::openFolder(const QString& folder) {
 void FrmBild::showFolder(const QString& folder, const platform::FolderContents& contents) {
     m_folder = folder;
     showFolderTree(folder, contents.subfolders);
-    showDrive(platform::driveOf(folder));
+    showDrive(editor().platform().driveOf(folder));
     const QSignalBlocker blocker(m_lstfiler);
     m_lstfiler->clear();
     m_lstfiler->addItems(contents.files);
@@ -223,10 +223,6 @@ void FrmBild::Picture1_DblClick() {
 void FrmBild::cmdOk_Click() {
     editor().writeSelectedText(
         imageTag({m_txtBild->text(), m_txtBredd->text(), m_txtHojd->text(), m_txtRam->text()}));
-    unloadAndReturnToDocument();
-}
-
-void FrmBild::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

@@ -20,7 +20,7 @@ class PictureBox;
 
 // frmBild: inserts an image tag. The pupil browses drives and folders for a GIF or JPEG file,
 // sees it in a preview and may open it in the larger viewer frmStor. Browsing never changes the
-// process's current folder.
+// program's current folder.
 class FrmBild : public shell::FormWindow {
     Q_OBJECT
 public:
@@ -47,7 +47,6 @@ private:
     void lstfiler_Click();
     void Picture1_DblClick();
     void cmdOk_Click();
-    void cmdAvbryt_Click();
 
     QLineEdit* m_txtBild = nullptr;
     QLineEdit* m_txtBredd = nullptr;

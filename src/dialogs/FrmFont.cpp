@@ -43,7 +43,6 @@ FrmFont::FrmFont(shell::Editor& editor)
     m_cboFarg->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmFont::cmdOk_Click);
-    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmFont::cmdAvbryt_Click);
 }
 
 void FrmFont::cmdOk_Click() {
@@ -51,10 +50,6 @@ void FrmFont::cmdOk_Click() {
         {m_cboFarg->currentText(), m_cboStorlek->currentText(), m_cboTsnitt->currentText()});
     // Omslut carries the selection through the clipboard, which then holds the selected text.
     editor().Omslut(openingTag, QStringLiteral("</FONT>"));
-    unloadAndReturnToDocument();
-}
-
-void FrmFont::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

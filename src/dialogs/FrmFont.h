@@ -15,7 +15,6 @@ public:
 
 private:
     void cmdOk_Click();
-    void cmdAvbryt_Click();
 
     QComboBox* m_cboFarg;
     QComboBox* m_cboStorlek;

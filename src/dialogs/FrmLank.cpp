@@ -32,15 +32,10 @@ FrmLank::FrmLank(shell::Editor& editor)
     m_txtLankadr->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmLank::cmdOk_Click);
-    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmLank::cmdAvbryt_Click);
 }
 
 void FrmLank::cmdOk_Click() {
     editor().writeSelectedText(linkHtml({m_txtLankadr->text(), m_txtLanktext->text()}));
-    unloadAndReturnToDocument();
-}
-
-void FrmLank::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

@@ -14,7 +14,6 @@ public:
 
 private:
     void cmdOk_Click();
-    void cmdAvbryt_Click();
 
     QLineEdit* m_txtLankadr;
     QLineEdit* m_txtLanktext;

@@ -1,6 +1,7 @@
 #include "dialogs/FrmLista.h"
 
 #include "dialogs/MarkupHtml.h"
+#include "dialogs/RefusalNotice.h"
 #include "shell/Editor.h"
 #include "shell/FormParts.h"
 
@@ -36,22 +37,14 @@ FrmLista::FrmLista(shell::Editor& editor)
     m_optOnum->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmLista::cmdOk_Click);
-    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmLista::cmdAvbryt_Click);
 }
 
 void FrmLista::cmdOk_Click() {
     const ListKind kind = m_optOnum->isChecked() ? ListKind::Unnumbered : ListKind::Numbered;
     const BuiltMarkup list = listHtml({kind, m_txtAntal->text()});
-    if (list.isRefused()) {
-        // The pupil keeps the dialog and its entries to correct the count.
-        editor().showFailure(refusalMessage(*list.refusal));
+    if (reportRefusal(editor(), list))
         return;
-    }
     editor().writeSelectedText(list.html);
-    unloadAndReturnToDocument();
-}
-
-void FrmLista::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

@@ -15,7 +15,6 @@ public:
 
 private:
     void cmdOk_Click();
-    void cmdAvbryt_Click();
 
     QRadioButton* m_optOnum;
     QRadioButton* m_optNum;

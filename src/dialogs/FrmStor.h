@@ -19,7 +19,7 @@ public:
     void showPicture(const QString& path);
 
 protected:
-    void closeBoxPressed() override {}
+    void afterCancel() override {}
 
 private:
     void cmdOk_Click();

@@ -1,6 +1,7 @@
 #include "dialogs/FrmTabell.h"
 
 #include "dialogs/MarkupHtml.h"
+#include "dialogs/RefusalNotice.h"
 #include "shell/Editor.h"
 #include "shell/FormParts.h"
 
@@ -46,22 +47,14 @@ FrmTabell::FrmTabell(shell::Editor& editor)
     m_txtKolumn->setFocus();
 
     connect(buttons.cmdOk, &QPushButton::clicked, this, &FrmTabell::cmdOk_Click);
-    connect(buttons.cmdAvbryt, &QPushButton::clicked, this, &FrmTabell::cmdAvbryt_Click);
 }
 
 void FrmTabell::cmdOk_Click() {
     const BuiltMarkup table = tableHtml({m_txtKolumn->text(), m_txtRad->text(), m_txtRam->text(),
                                          m_txtBredd->text(), m_cboJust->currentText()});
-    if (table.isRefused()) {
-        // The pupil keeps the dialog and its entries to correct the numbers.
-        editor().showFailure(refusalMessage(*table.refusal));
+    if (reportRefusal(editor(), table))
         return;
-    }
     editor().writeSelectedText(table.html);
-    unloadAndReturnToDocument();
-}
-
-void FrmTabell::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

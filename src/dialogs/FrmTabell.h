@@ -16,7 +16,6 @@ public:
 
 private:
     void cmdOk_Click();
-    void cmdAvbryt_Click();
 
     QLineEdit* m_txtKolumn;
     QLineEdit* m_txtRad;

@@ -43,6 +43,11 @@ struct FileChoice {
 
 enum class WriteResult { Written, Failed };
 
+struct FolderContents {
+    QStringList subfolders; // names, hidden ones left out
+    QStringList files;      // names of the ordinary files matching one of the patterns
+};
+
 // Everything the editor asks of the desktop: message boxes, file dialogs, the clipboard, files,
 // other programs and the screen. The windows never talk to these services directly, so a test
 // can script every answer.
@@ -73,6 +78,18 @@ public:
     virtual bool isWritableFolder(const QString& folder) = 0;
     // Creates the folder and its parents; true when it exists afterwards.
     virtual bool makeFolder(const QString& folder) = 0;
+
+    // The root paths of the drives (mounted file systems) that can be read now, sorted, "/"
+    // always first.
+    virtual QStringList drives() = 0;
+    // The root path of the drive that holds the folder ("/" when unknown).
+    virtual QString driveOf(const QString& folder) = 0;
+    // What a folder holds, both lists sorted without regard to case; std::nullopt when the folder
+    // is missing or cannot be listed. Patterns such as "*.gif" match whatever the case of the name.
+    virtual std::optional<FolderContents> readFolder(const QString& folder,
+                                                     const QStringList& filePatterns) = 0;
+    // The folder the program was started in.
+    virtual QString currentFolder() = 0;
 
     virtual QString applicationFolder() = 0;
     virtual QString userConfigFolder() = 0;

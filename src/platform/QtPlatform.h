@@ -24,6 +24,12 @@ public:
     bool isWritableFolder(const QString& folder) override;
     bool makeFolder(const QString& folder) override;
 
+    QStringList drives() override;
+    QString driveOf(const QString& folder) override;
+    std::optional<FolderContents> readFolder(const QString& folder,
+                                             const QStringList& filePatterns) override;
+    QString currentFolder() override;
+
     QString applicationFolder() override;
     QString userConfigFolder() override;
 

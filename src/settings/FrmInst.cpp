@@ -2,15 +2,14 @@
 
 #include "settings/BrowserCheck.h"
 #include "settings/PointSizeText.h"
-#include "settings/SettingsWriter.h"
 #include "shell/Editor.h"
 #include "shell/FormParts.h"
+#include "shell/SettingsStore.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -51,11 +50,10 @@ void FrmInst::createControls() {
     m_cmdBladdra =
         shell::makeButton(QStringLiteral("cmdBladdra"), QStringLiteral("Bläddra..."), this);
     m_cmdOk = shell::makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
-    m_cmdAvbryt = shell::makeButton(QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), this);
+    m_cmdAvbryt = shell::makeAvbrytButton(this);
 
     connect(m_cmdBladdra, &QPushButton::clicked, this, &FrmInst::cmdBladdra_Click);
     connect(m_cmdOk, &QPushButton::clicked, this, &FrmInst::cmdOk_Click);
-    connect(m_cmdAvbryt, &QPushButton::clicked, this, &FrmInst::unload);
 }
 
 void FrmInst::layOutControls() {
@@ -71,16 +69,10 @@ void FrmInst::layOutControls() {
     fields->addWidget(m_cmdBladdra, 3, 1, Qt::AlignRight);
     fields->setColumnStretch(1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOk);
-    buttons->addWidget(m_cmdAvbryt);
-    buttons->addStretch();
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(shell::makeButtonRow(shell::ButtonRowShape::Centred, {m_cmdOk, m_cmdAvbryt}));
 
     shell::setTabChain(
         {m_cboTextStorlek, m_cboTsnitt, m_txtwebblasare, m_cmdBladdra, m_cmdOk, m_cmdAvbryt});
@@ -101,8 +93,8 @@ void FrmInst::Form_Load() {
     m_txtwebblasare->setText(state.strWebblasare);
 }
 
-void FrmInst::closeBoxPressed() {
-    // Like "Avbryt": the document window was never disabled, so there is nothing to enable.
+void FrmInst::afterCancel() {
+    // The document window was never disabled, so there is nothing to enable.
 }
 
 void FrmInst::cmdBladdra_Click() {
@@ -160,7 +152,8 @@ bool FrmInst::applyAndStore() {
     state.intTextStorlek = *count;
     state.strTsnitt = fontName;
 
-    return writeSettingsFile(editor().platform(), {sizeText, fontName, state.strWebblasare}) ==
+    return shell::SettingsStore::save(editor().platform(),
+                                      {sizeText, fontName, state.strWebblasare}) ==
            platform::WriteResult::Written;
 }
 

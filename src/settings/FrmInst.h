@@ -17,7 +17,7 @@ public:
     explicit FrmInst(shell::Editor& editor);
 
 protected:
-    void closeBoxPressed() override;
+    void afterCancel() override;
 
 private:
     void createControls();

@@ -1,11 +1,9 @@
 #include "shell/DocumentWindow.h"
 
 #include "shell/Editor.h"
-#include "shell/SettingsLocation.h"
+#include "shell/SettingsStore.h"
 #include "text/LongLines.h"
 #include "text/PointSize.h"
-#include "text/SettingsFile.h"
-#include "text/Windows1252.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -167,12 +165,7 @@ void DocumentWindow::Form_Load() {
 // False on any failure; what was read before the failure stays read.
 bool DocumentWindow::applySettings() {
     EditorState& state = m_editor.state();
-    platform::Platform& platform = m_editor.platform();
-    const std::optional<QByteArray> bytes =
-        platform.readFile(settingsFileToRead(platform), kSettingsFileMaxBytes);
-    if (!bytes)
-        return false;
-    const text::SettingsFields fields = text::readSettingsFields(text::decodeWindows1252(*bytes));
+    const text::SettingsFields fields = SettingsStore::load(m_editor.platform());
     if (fields.textSize)
         state.intTextStorlek = *fields.textSize;
     if (fields.fontName)

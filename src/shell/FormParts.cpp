@@ -1,5 +1,7 @@
 #include "shell/FormParts.h"
 
+#include "shell/FormWindow.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -65,15 +67,31 @@ void setTabChain(std::initializer_list<QWidget*> widgets) {
     }
 }
 
-OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, QWidget* parent) {
-    const OkAvbrytButtons buttons{
-        makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), parent),
-        makeButton(QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), parent)};
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(buttons.cmdOk);
-    buttonRow->addStretch();
-    buttonRow->addWidget(buttons.cmdAvbryt);
-    layout->addLayout(buttonRow, row, 0, 1, layout->columnCount());
+QPushButton* makeAvbrytButton(FormWindow* window, const QString& objectName) {
+    QPushButton* button = makeButton(objectName, QStringLiteral("Avbryt"), window);
+    QObject::connect(button, &QPushButton::clicked, window, &FormWindow::cancel);
+    return button;
+}
+
+QLayout* makeButtonRow(ButtonRowShape shape, std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    if (shape == ButtonRowShape::Centred)
+        row->addStretch();
+    for (QPushButton* button : buttons) {
+        if (shape == ButtonRowShape::Spread && button == *std::prev(buttons.end()))
+            row->addStretch();
+        row->addWidget(button);
+    }
+    if (shape == ButtonRowShape::Centred || shape == ButtonRowShape::Leading)
+        row->addStretch();
+    return row;
+}
+
+OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, FormWindow* window) {
+    const OkAvbrytButtons buttons{makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), window),
+                                  makeAvbrytButton(window)};
+    layout->addLayout(makeButtonRow(ButtonRowShape::Spread, {buttons.cmdOk, buttons.cmdAvbryt}),
+                      row, 0, 1, layout->columnCount());
     return buttons;
 }
 

@@ -7,12 +7,15 @@
 
 class QComboBox;
 class QGridLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
 
 namespace vimla::shell {
+
+class FormWindow;
 
 // The controls the dialog windows are built from, named and set up alike.
 
@@ -45,8 +48,19 @@ struct OkAvbrytButtons {
     QPushButton* cmdAvbryt;
 };
 
-// "OK" at the left and "Avbryt" at the right, on a row of their own under the fields. Neither
-// is a default button.
-OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, QWidget* parent);
+// "Avbryt", a button that Enter never presses; it leaves the window as the close box does.
+QPushButton* makeAvbrytButton(FormWindow* window,
+                              const QString& objectName = QStringLiteral("cmdAvbryt"));
+
+enum class ButtonRowShape {
+    Spread,  // the last button at the right edge, the others at the left
+    Centred, // side by side in the middle
+    Leading, // side by side at the left
+    Filled,  // sharing the whole width
+};
+QLayout* makeButtonRow(ButtonRowShape shape, std::initializer_list<QPushButton*> buttons);
+
+// "OK" at the left and "Avbryt" at the right, on a row of their own under the fields.
+OkAvbrytButtons addOkAvbrytRow(QGridLayout* layout, int row, FormWindow* window);
 
 } // namespace vimla::shell

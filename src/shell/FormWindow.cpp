@@ -26,14 +26,19 @@ void FormWindow::unloadAndReturnToDocument() {
     m_editor.EditorPa();
 }
 
-void FormWindow::closeBoxPressed() {
+void FormWindow::cancel() {
+    unload();
+    afterCancel();
+}
+
+void FormWindow::afterCancel() {
     m_editor.EditorPa();
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     if (!m_unloading) {
         m_unloading = true;
-        closeBoxPressed();
+        afterCancel();
     }
     event->accept();
 }

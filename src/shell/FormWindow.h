@@ -8,7 +8,7 @@ class Editor;
 
 // A dialog window: an ordinary, non-modal top-level window that is loaded when shown and
 // unloaded (deleted) when it closes. No button is a default or cancel button, so Enter and
-// Escape press nothing; the close box runs closeBoxPressed().
+// Escape press nothing; "Avbryt" and the close box both end in afterCancel().
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
@@ -22,11 +22,13 @@ public:
     // The way out of a toolbar dialog: it unloads, then the document window is enabled again
     // and has the focus.
     void unloadAndReturnToDocument();
+    // "Avbryt": the window unloads, then afterCancel() runs.
+    void cancel();
 
 protected:
-    // By default the close box acts as "Avbryt" of a toolbar dialog: the window unloads and
-    // the document window is enabled again.
-    virtual void closeBoxPressed();
+    // What leaving the window without OK does, by "Avbryt" or by the close box. A toolbar
+    // dialog disabled the document window, so by default it is enabled again.
+    virtual void afterCancel();
     void closeEvent(QCloseEvent* event) override;
 
 private:

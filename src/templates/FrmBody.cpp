@@ -7,7 +7,6 @@
 
 #include <QEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,23 +47,18 @@ FrmBody::FrmBody(shell::Editor& editor)
 
     auto* cmdOk = shell::makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
     auto* cmdTom = shell::makeButton(QStringLiteral("cmdTom"), QStringLiteral("Tom"), this);
-    auto* cmdAvbryt =
-        shell::makeButton(QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdTom);
-    buttons->addWidget(cmdAvbryt);
+    QPushButton* cmdAvbryt = shell::makeAvbrytButton(this);
 
     // Room for a whole page title; the other fields of the form grow with it.
     m_txtTitel->setMinimumWidth(m_txtTitel->fontMetrics().averageCharWidth() * 32);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(
+        shell::makeButtonRow(shell::ButtonRowShape::Filled, {cmdOk, cmdTom, cmdAvbryt}));
 
     connect(cmdOk, &QPushButton::clicked, this, &FrmBody::cmdOk_Click);
     connect(cmdTom, &QPushButton::clicked, this, &FrmBody::cmdTom_Click);
-    connect(cmdAvbryt, &QPushButton::clicked, this, &FrmBody::cmdAvbryt_Click);
 
     m_cboBakfarg->installEventFilter(this);
     m_txtBakbild->installEventFilter(this);
@@ -97,10 +91,6 @@ void FrmBody::cmdTom_Click() {
     if (askToSaveBeforeReplacing(editor()) == shell::Decision::Stop)
         return;
     editor().startEmptyUnnamedDocument();
-    unloadAndReturnToDocument();
-}
-
-void FrmBody::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

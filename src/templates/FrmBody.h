@@ -24,7 +24,6 @@ protected:
 private:
     void cmdOk_Click();
     void cmdTom_Click();
-    void cmdAvbryt_Click();
     BodyFields fields() const;
 
     QLineEdit* m_txtTitel;

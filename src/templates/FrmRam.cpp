@@ -1,12 +1,12 @@
 #include "templates/FrmRam.h"
 
+#include "shell/FormParts.h"
 #include "templates/DocumentReplacement.h"
 #include "templates/FramePreview.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,18 +84,11 @@ FrmRam::FrmRam(shell::Editor& editor, FrameLayout layout)
     if (m_txtOvre)
         m_frame1->addLine(rowDivider(), {0, kInitialRow, float(kPreviewWidth), kInitialRow});
 
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    auto* cmdAvbryt = new QPushButton(QStringLiteral("Avbryt"), this);
-    cmdAvbryt->setObjectName(QStringLiteral("cmdAvbryt"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdAvbryt);
-    buttons->addStretch();
-    grid->addLayout(buttons, 2, 1);
+    QPushButton* cmdOk = shell::makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
+    QPushButton* cmdAvbryt = shell::makeAvbrytButton(this);
+    grid->addLayout(shell::makeButtonRow(shell::ButtonRowShape::Leading, {cmdOk, cmdAvbryt}), 2, 1);
 
     connect(cmdOk, &QPushButton::clicked, this, &FrmRam::cmdOk_Click);
-    connect(cmdAvbryt, &QPushButton::clicked, this, &FrmRam::cmdAvbryt_Click);
 
     if (m_txtVanster)
         couple({m_txtVanster, m_txtHoger, QStringLiteral("Line1"), Axis::X, kPreviewWidth});
@@ -182,10 +175,6 @@ void FrmRam::cmdOk_Click() {
     if (askToSaveBeforeReplacing(editor()) == shell::Decision::Stop)
         return;
     replaceDocument(editor(), framePageHtml(m_layout, fields()));
-    unloadAndReturnToDocument();
-}
-
-void FrmRam::cmdAvbryt_Click() {
     unloadAndReturnToDocument();
 }
 

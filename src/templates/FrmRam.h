@@ -40,7 +40,6 @@ private:
     void couple(const Coupling& coupling);
     void fieldChanged(const Coupling& coupling);
     void cmdOk_Click();
-    void cmdAvbryt_Click();
     FrameFields fields() const;
 
     FrameLayout m_layout;

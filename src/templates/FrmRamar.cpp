@@ -1,6 +1,7 @@
 #include "templates/FrmRamar.h"
 
 #include "shell/Editor.h"
+#include "shell/FormParts.h"
 #include "templates/FramePreview.h"
 #include "templates/FrmRam.h"
 
@@ -64,8 +65,7 @@ FrmRamar::FrmRamar(shell::Editor& editor)
         grid->addWidget(pictogram(index, choice, this), index, 1);
     }
 
-    auto* cmdavbryt = new QPushButton(QStringLiteral("Avbryt"), this);
-    cmdavbryt->setObjectName(QStringLiteral("cmdavbryt"));
+    QPushButton* cmdavbryt = shell::makeAvbrytButton(this, QStringLiteral("cmdavbryt"));
     grid->addWidget(cmdavbryt, 4, 0, 1, 2, Qt::AlignLeft);
 
     // A selection by mouse or keyboard both check the option.
@@ -73,7 +73,6 @@ FrmRamar::FrmRamar(shell::Editor& editor)
         if (checked)
             optRam1_Click(index);
     });
-    connect(cmdavbryt, &QPushButton::clicked, this, &FrmRamar::cmdavbryt_Click);
     cmdavbryt->setFocus();
 }
 
@@ -82,10 +81,6 @@ void FrmRamar::optRam1_Click(int index) {
     unload();
     // Showing a dialog that is still open brings it to the front with its contents.
     shellEditor.windows().show(FrmRam::formName(kChoices[index - 1].layout));
-}
-
-void FrmRamar::cmdavbryt_Click() {
-    unloadAndReturnToDocument();
 }
 
 } // namespace vimla::templates

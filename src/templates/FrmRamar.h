@@ -13,7 +13,6 @@ public:
 
 private:
     void optRam1_Click(int index);
-    void cmdavbryt_Click();
 };
 
 } // namespace vimla::templates

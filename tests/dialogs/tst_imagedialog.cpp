@@ -1,6 +1,5 @@
 #include "dialogs/FrmBild.h"
 #include "dialogs/PictureBox.h"
-#include "platform/Folders.h"
 #include "support/ProgramHarness.h"
 
 #include <QBuffer>
@@ -21,6 +20,7 @@
 using vimla::dialogs::FrmBild;
 using vimla::dialogs::PictureBox;
 using vimla::testing::ProgramHarness;
+using vimla::testing::ScriptedPlatform;
 
 namespace {
 
@@ -70,23 +70,26 @@ QStringList itemsOf(const QListWidget* list) {
 
 } // namespace
 
-// The dialog over a folder of pictures that is the process's current folder while a test runs.
+// The dialog started in a folder of pictures. The pictures are files on the disk; the folders
+// are listed from the scripted platform's table.
 class ImageDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        m_workingFolder = QDir::currentPath();
         m_folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(m_folder->path()));
-        for (const char* name : {"red.gif", "ROD.GIF", "red.png"})
-            writeBytes(name, fixtureBytes("red.gif"));
-        writeBytes("blue.gif", fixtureBytes("blue.gif"));
-        writeBytes("Gron.JPG", jpegBytes({300, 200}));
-        writeBytes("gron.jpeg", jpegBytes({30, 20}));
-        QVERIFY(QDir().mkdir("album.gif"));
-        QVERIFY(QDir().mkdir("Bilder"));
-        writeBytes("Bilder/hav.gif", fixtureBytes("blue.gif"));
         m_h = std::make_unique<ProgramHarness>();
+        ScriptedPlatform& platform = m_h->platform;
+        platform.currentFolderPath = m_folder->path();
+        platform.driveList = QStringList{"/", QFileInfo(m_folder->path()).path()};
+        platform.folders[m_folder->path()] = {{"Bilder"}, {}};
+        for (const char* name : {"red.gif", "ROD.GIF", "red.png"})
+            addFile(name, fixtureBytes("red.gif"));
+        addFile("blue.gif", fixtureBytes("blue.gif"));
+        addFile("Gron.JPG", jpegBytes({300, 200}));
+        addFile("gron.jpeg", jpegBytes({30, 20}));
+        QVERIFY(QDir(m_folder->path()).mkdir("Bilder"));
+        writeBytes(m_folder->filePath("Bilder/hav.gif"), fixtureBytes("blue.gif"));
+        platform.folders[m_folder->filePath("Bilder")] = {{}, {"hav.gif"}};
         m_dialog = qobject_cast<FrmBild*>(m_h->showDialog("frmBild"));
         QVERIFY(m_dialog);
     }
@@ -94,7 +97,6 @@ private slots:
     void cleanup() {
         m_h.reset();
         ProgramHarness::settle();
-        QDir::setCurrent(m_workingFolder);
         m_folder.reset();
     }
 
@@ -128,13 +130,14 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QColor, shown);
         QFETCH(QSize, pictureSize);
-        if (!QFile::exists(fileName))
-            writeBytes(fileName, bytes);
-        m_dialog->openFolder(QDir::currentPath());
+        const QString path = m_folder->filePath(fileName);
+        if (!QFile::exists(path))
+            addFile(fileName, bytes);
+        m_dialog->openFolder(m_folder->path());
         if (fileName == "borta.gif" || fileName == "ror.gif")
-            QVERIFY(QFile::remove(fileName));
+            QVERIFY(QFile::remove(path));
         if (fileName == "ror.gif") // reading a pipe would wait for a writer for ever
-            QCOMPARE(mkfifo("ror.gif", 0600), 0);
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         select("blue.gif");
         select(fileName);
 
@@ -174,8 +177,8 @@ private slots:
         // A new selection changes the preview only; a damaged one leaves the viewer as it was.
         select("blue.gif");
         QVERIFY(showsAt(viewerBox(), {0, 0}, kRed));
-        writeBytes("trasig.gif", randomBytes());
-        m_dialog->openFolder(QDir::currentPath());
+        addFile("trasig.gif", randomBytes());
+        m_dialog->openFolder(m_folder->path());
         select("trasig.gif");
         doubleClickPreview();
         QCOMPARE(m_h->platform.messageTexts(), (QStringList{kFailure, kFailure, kFailure}));
@@ -224,31 +227,41 @@ private slots:
         QCOMPARE(m_h->editor().text(), "ab XY cd");
     }
 
+    void startsAtTheRootWhenTheStartFolderCannotBeRead() {
+        m_h.reset();
+        ProgramHarness::settle();
+        m_h = std::make_unique<ProgramHarness>();
+        m_h->platform.currentFolderPath = "/borta";
+        m_dialog = qobject_cast<FrmBild*>(m_h->showDialog("frmBild"));
+        QVERIFY(m_dialog);
+        QCOMPARE(m_dialog->folder(), "/");
+        m_h->verifyOnlyFailure("Mappen kunde inte läsas!");
+    }
+
     void browsingNeverLosesTheLists() {
-        const QString start = QDir::currentPath();
-        // GIF and JPEG names whatever their case; no folders, no other extensions.
-        QCOMPARE(itemsOf(lstfiler()), (QStringList{"blue.gif", "Gron.JPG", "red.gif", "ROD.GIF"}));
+        const QString start = m_folder->path();
+        const QString processFolder = QDir::currentPath();
+        // Only GIF and JPEG names, whatever their case.
+        QCOMPARE(itemsOf(lstfiler()), (QStringList{"red.gif", "ROD.GIF", "blue.gif", "Gron.JPG"}));
         auto* dir1 = control<QTreeWidget>("Dir1");
         auto* drive1 = control<QComboBox>("Drive1");
         QCOMPARE(dir1->topLevelItem(0)->text(0), "/");
         QCOMPARE(dir1->currentItem()->data(0, Qt::UserRole).toString(), start);
         QCOMPARE(drive1->itemText(0), "/");
-        QCOMPARE(drive1->currentText(), vimla::platform::driveOf(start));
+        QCOMPARE(drive1->currentText(), QFileInfo(start).path());
 
-        emit dir1->itemActivated(dir1->currentItem()->child(1), 0);
+        emit dir1->itemActivated(dir1->currentItem()->child(0), 0);
         QCOMPARE(m_dialog->folder(), start + "/Bilder");
         QCOMPARE(itemsOf(lstfiler()), QStringList{"hav.gif"});
         select("hav.gif");
         QCOMPARE(m_dialog->selectedFilePath(), start + "/Bilder/hav.gif");
 
         // A folder that vanished after the listing, and a drive without a medium.
-        QVERIFY(QDir().mkdir("Bilder/tillfallig"));
+        m_h->platform.folders[start + "/Bilder"].subfolders = QStringList{"tillfallig"};
         m_dialog->openFolder(start + "/Bilder");
-        QTreeWidgetItem* vanishing = dir1->currentItem()->child(0);
-        QVERIFY(QDir().rmdir("Bilder/tillfallig"));
-        emit dir1->itemActivated(vanishing, 0);
+        emit dir1->itemActivated(dir1->currentItem()->child(0), 0);
         const QString drive = drive1->currentText();
-        drive1->addItem("/media/utan-skiva-" + QString::number(QCoreApplication::applicationPid()));
+        drive1->addItem("/media/utan-skiva");
         emit drive1->activated(drive1->count() - 1);
         QCOMPARE(m_h->platform.messageTexts(),
                  (QStringList{"Mappen kunde inte läsas!", "Mappen kunde inte läsas!"}));
@@ -260,10 +273,15 @@ private slots:
         emit drive1->activated(0);
         QCOMPARE(m_dialog->folder(), "/");
         QCOMPARE(m_dialog->selectedFilePath(), "/");
-        QCOMPARE(QDir::currentPath(), start);
+        QCOMPARE(QDir::currentPath(), processFolder);
     }
 
 private:
+    // A picture file in the start folder, on the disk and in its listing.
+    void addFile(const QString& name, const QByteArray& bytes) {
+        writeBytes(m_folder->filePath(name), bytes);
+        m_h->platform.folders[m_folder->path()].files << name;
+    }
     void select(const QString& fileName) {
         const QList<QListWidgetItem*> found = lstfiler()->findItems(fileName, Qt::MatchExactly);
         QVERIFY2(found.size() == 1, qPrintable(fileName));
@@ -278,7 +296,6 @@ private:
     PictureBox* viewerBox() { return viewer()->findChild<PictureBox*>("Picture1"); }
     void doubleClickPreview() { QTest::mouseDClick(preview(), Qt::LeftButton, {}, QPoint(5, 5)); }
 
-    QString m_workingFolder;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<ProgramHarness> m_h;
     QPointer<FrmBild> m_dialog;

@@ -74,7 +74,12 @@ void addWindowRows() {
         "settings-dialog");
 }
 
+// A pupil's folder of pictures, where the image dialog opens.
+QString picturesFolder;
+
 QWidget* show(ProgramHarness& h, const QString& window) {
+    h.platform.currentFolderPath = picturesFolder;
+    h.platform.folders[picturesFolder] = {{}, {"kvall.jpg", "skolgard.jpg", "sol.jpg"}};
     return window == "MDIForm1" ? &h.editor().mdiForm1() : h.editor().windows().showDialog(window);
 }
 
@@ -167,7 +172,7 @@ class TestWindows : public QObject {
     QString m_screenshotFolder = qEnvironmentVariable("VIMLA_SCREENSHOTS");
 
 private slots:
-    // The image dialog opens in the current folder: a pupil's folder of pictures. An empty list
+    // The image dialog opens in a folder of pictures. An empty list
     // would have nothing to mark as current, and so show no focus.
     void initTestCase() {
         // The folder tree shows the path: a screenshot gets a tidy one.
@@ -179,7 +184,7 @@ private slots:
         paintLandscape(pictures + QStringLiteral("/sol.jpg"), QColor(0x54, 0xa0, 0xff));
         paintLandscape(pictures + QStringLiteral("/kvall.jpg"), QColor(0x34, 0x1f, 0x97));
         paintLandscape(pictures + QStringLiteral("/skolgard.jpg"), QColor(0x48, 0xdb, 0xfb));
-        QVERIFY(QDir::setCurrent(pictures));
+        picturesFolder = pictures;
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/se.vimlaskolan.HtmlEditor.svg")));
     }
 

@@ -22,6 +22,8 @@ private slots:
     void failedWriteLeavesNothingBehind();
     void readFileRefusesWhatItCannotRead();
     void fileNamesIncludeHiddenButNoFolders();
+    void readFolderListsPicturesAndVisibleFolders();
+    void drivesStartAtTheRoot();
     void startProgramFailsWithoutProgram_data();
     void pictureLimitsAreCheckedBeforeDecoding_data();
     void pictureLimitsAreCheckedBeforeDecoding();
@@ -95,6 +97,32 @@ void TestQtPlatform::fileNamesIncludeHiddenButNoFolders() {
     QStringList names = m_platform.fileNamesIn(dir.path());
     names.sort();
     QCOMPARE(names, QStringList({".dold.html", "Synlig.html"}));
+}
+
+void TestQtPlatform::readFolderListsPicturesAndVisibleFolders() {
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    for (const char* name :
+         {"red.gif", "ROD.GIF", "red.png", "Gron.JPG", "gron.jpeg", ".dold.gif"}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    for (const char* name : {"album.gif", "Bilder", ".dold"})
+        QVERIFY(folder.mkdir(name));
+    const std::optional<FolderContents> contents =
+        m_platform.readFolder(dir.path(), {"*.gif", "*.jpg"});
+    QVERIFY(contents);
+    QCOMPARE(contents->files, (QStringList{"Gron.JPG", "red.gif", "ROD.GIF"}));
+    QCOMPARE(contents->subfolders, (QStringList{"album.gif", "Bilder"}));
+    QVERIFY(!m_platform.readFolder(folder.filePath("borta"), {"*.gif"}));
+    QVERIFY(!m_platform.readFolder(folder.filePath("red.gif"), {"*.gif"}));
+}
+
+void TestQtPlatform::drivesStartAtTheRoot() {
+    const QStringList drives = m_platform.drives();
+    QCOMPARE(drives.first(), "/");
+    QCOMPARE(drives.count("/"), 1);
+    QVERIFY(drives.contains(m_platform.driveOf(m_dir.path())));
 }
 
 void TestQtPlatform::startProgramFailsWithoutProgram_data() {

@@ -1,14 +1,11 @@
 #include "support/ScriptedPlatform.h"
 
+#include "platform/Folders.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 namespace vimla::testing {
-
-// The folders are members declared after the paths, so the paths are set once they exist.
-ScriptedPlatform::ScriptedPlatform() {
-    applicationFolderPath = m_applicationFolder.path();
-    userConfigFolderPath = m_userConfigFolder.path();
-}
 
 QStringList ScriptedPlatform::messageTexts() const {
     QStringList texts;
@@ -61,6 +58,26 @@ platform::WriteResult ScriptedPlatform::writeFileAtomically(const QString& path,
         return platform::WriteResult::Failed;
     }
     return QtPlatform::writeFileAtomically(path, bytes);
+}
+
+QString ScriptedPlatform::driveOf(const QString& folder) {
+    QString drive = QStringLiteral("/");
+    for (const QString& root : driveList) {
+        if (root.size() > drive.size() &&
+            (folder == root || folder.startsWith(platform::pathInFolder(root, QString()))))
+            drive = root;
+    }
+    return drive;
+}
+
+std::optional<platform::FolderContents>
+ScriptedPlatform::readFolder(const QString& folder, const QStringList& filePatterns) {
+    const auto entry = folders.constFind(folder);
+    if (entry == folders.cend())
+        return std::nullopt;
+    platform::FolderContents contents = *entry;
+    contents.files.removeIf([&](const QString& name) { return !QDir::match(filePatterns, name); });
+    return contents;
 }
 
 bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {

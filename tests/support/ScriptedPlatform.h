@@ -3,6 +3,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QList>
+#include <QMap>
 #include <QQueue>
 #include <QTemporaryDir>
 
@@ -10,23 +11,26 @@ namespace vimla::testing {
 
 // A platform whose windows are scripted: message-box answers and file-dialog choices are queued
 // by the test, and every call is recorded. Files are real (tests use temporary folders) unless a
-// failure is injected; the clipboard is kept in memory.
+// failure is injected; the clipboard is kept in memory. Folder listings, drives and the current
+// folder come from tables, so no test lists the real disk or changes the current folder.
 class ScriptedPlatform : public platform::QtPlatform {
     // Declared first: the folder paths below are initialised from them.
     QTemporaryDir m_applicationFolder;
     QTemporaryDir m_userConfigFolder;
 
 public:
-    ScriptedPlatform();
-
     // Scripting.
     QQueue<platform::Answer> answers;         // one per message box, in order
     QQueue<platform::FileChoice> fileChoices; // one per file dialog, in order
     int failingWrites = 0;                    // the next N atomic writes fail
     bool startProgramResult = true;           // what startProgram reports without starting
     bool reallyStartPrograms = false;         // start the program for real instead
-    QString applicationFolderPath;            // a temporary folder by default
-    QString userConfigFolderPath;             // another temporary folder by default
+    QString applicationFolderPath = m_applicationFolder.path();
+    QString userConfigFolderPath = m_userConfigFolder.path();
+    // What each folder holds, files of every kind; a folder missing here cannot be read.
+    QMap<QString, platform::FolderContents> folders{{QStringLiteral("/"), {}}};
+    QStringList driveList{QStringLiteral("/")};
+    QString currentFolderPath = QStringLiteral("/");
     QSize screen{1280, 800};
 
     // Records.
@@ -50,6 +54,13 @@ public:
     QString clipboardText() override;
     platform::WriteResult writeFileAtomically(const QString& path,
                                               const QByteArray& bytes) override;
+    QStringList drives() override { return driveList; }
+    // The longest drive in the list that holds the folder.
+    QString driveOf(const QString& folder) override;
+    // The folder's entry in the table, with only the files matching a pattern.
+    std::optional<platform::FolderContents> readFolder(const QString& folder,
+                                                       const QStringList& filePatterns) override;
+    QString currentFolder() override { return currentFolderPath; }
     QString applicationFolder() override { return applicationFolderPath; }
     QString userConfigFolder() override { return userConfigFolderPath; }
     bool startProgram(const QString& program, const QStringList& arguments) override;
