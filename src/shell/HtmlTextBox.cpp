@@ -1,0 +1,299 @@
+#include "shell/HtmlTextBox.h"
+
+#include "shell/LineNumberGutter.h"
+#include "shell/PauseChecker.h"
+#include "text/HtmlColouring.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QTextBlock>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace vimla::shell {
+namespace {
+
+// Longer lines are left uncoloured and unmarked: laying them out again would cost more than a key.
+constexpr int kLongestColouredLine = 10000;
+// How far above the shown lines the colouring looks for a comment or tag that began there.
+constexpr int kLookBack = 2000;
+
+// Dark enough to read on white, and told apart with the common colour blindnesses: blue,
+// brown-orange and purple never stand for red against green. Text stays black.
+const QColor kTagColour(0x00, 0x5A, 0xA0);
+const QColor kAttributeNameColour(0x9A, 0x4C, 0x00);
+const QColor kAttributeValueColour(0x8E, 0x2C, 0x7E);
+const QColor kCommentColour(0x6A, 0x6A, 0x6A);
+const QColor kReferenceColour(0x00, 0x70, 0x5A);
+const QColor kMistakeColour(0xD5, 0x5E, 0x00);
+const QColor kLineNumberColour(0x70, 0x70, 0x70);
+const QColor kGutterBackground(0xF2, 0xF2, 0xF2);
+
+int digitsOf(int number) {
+    return int(QString::number(std::max(1, number)).size());
+}
+
+} // namespace
+
+HtmlTextBox::HtmlTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    if (plainRequested())
+        return;
+    const QColor partColours[] = {kTagColour, kAttributeNameColour, kAttributeValueColour,
+                                  kCommentColour, kReferenceColour};
+    for (int part = 0; part < 5; ++part)
+        m_partFormats[part].setForeground(partColours[part]);
+    m_mistakeFormat.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    m_mistakeFormat.setUnderlineColor(kMistakeColour);
+
+    m_gutter = new LineNumberGutter(*this);
+    m_checker = new PauseChecker(*document(), this);
+    connect(m_checker, &PauseChecker::hintsChanged, this, [this] {
+        viewport()->update();
+        m_gutter->update();
+    });
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int) { contentsChange(position); });
+    connect(this, &QPlainTextEdit::blockCountChanged, this, [this](int lines) {
+        if (digitsOf(lines) != digitsOf(m_gutterLines))
+            fitGutterTo(lines);
+    });
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            m_gutter->scroll(0, dy);
+        else
+            m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, m_gutter, qOverload<>(&QWidget::update));
+    fitGutterTo(1);
+}
+
+HtmlTextBox::~HtmlTextBox() = default;
+
+bool HtmlTextBox::plainRequested() {
+    static const bool plain = qEnvironmentVariableIntValue("VIMLA_PLAIN_EDITOR") == 1;
+    return plain;
+}
+
+void HtmlTextBox::expectText(QStringView incoming, Incoming how) {
+    if (!m_gutter)
+        return;
+    const auto lineBreaks = std::count(incoming.begin(), incoming.end(), u'\n');
+    const qsizetype lines = lineBreaks + (how == Incoming::ReplacesAll ? 1 : blockCount());
+    const int expected = int(std::min<qsizetype>(lines, std::numeric_limits<int>::max()));
+    if (digitsOf(expected) > digitsOf(m_gutterLines))
+        fitGutterTo(expected);
+}
+
+int HtmlTextBox::gutterWidth() const {
+    return m_gutterWidth;
+}
+
+void HtmlTextBox::fitGutterTo(int lines) {
+    m_gutterLines = lines;
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int space = metrics.horizontalAdvance(u' ');
+    const int width = space + metrics.horizontalAdvance(QString(digitsOf(lines), u'9')) + space +
+                      metrics.height() / 2 + space;
+    if (width == m_gutterWidth)
+        return;
+    m_gutterWidth = width;
+    setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    m_gutter->setGeometry(area.left(), area.top(), width, area.height());
+}
+
+void HtmlTextBox::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    if (m_gutter) {
+        const QRect area = contentsRect();
+        m_gutter->setGeometry(area.left(), area.top(), m_gutterWidth, area.height());
+    }
+}
+
+void HtmlTextBox::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (m_gutter && event->type() == QEvent::FontChange) {
+        m_gutterWidth = 0;
+        fitGutterTo(m_gutterLines);
+    }
+}
+
+void HtmlTextBox::contentsChange(int position) {
+    m_statesKnownBefore =
+        std::min(m_statesKnownBefore, document()->findBlock(position).blockNumber());
+}
+
+void HtmlTextBox::paintEvent(QPaintEvent* event) {
+    if (m_checker)
+        colourShownBlocks();
+    QPlainTextEdit::paintEvent(event);
+}
+
+// Colours go into each shown line's layout as extra formats: they are drawn, but they are no
+// part of the document, so the text, its undo history and its change flag stay as they were.
+void HtmlTextBox::colourShownBlocks() {
+    QTextBlock block = firstVisibleBlock();
+    if (!block.isValid())
+        return;
+    bool known = true;
+    int state = stateAtStartOf(block, known);
+    int number = block.blockNumber();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= viewport()->height()) {
+        state = colourBlock(block, state);
+        top += blockBoundingRect(block).height();
+        block = block.next();
+        ++number;
+    }
+    if (known)
+        m_statesKnownBefore = std::max(m_statesKnownBefore, number);
+}
+
+// The colouring state at the start of the block: carried forward from the nearest line above
+// whose state is known, or, past kLookBack lines, taken as plain text.
+int HtmlTextBox::stateAtStartOf(const QTextBlock& block, bool& known) {
+    const int number = block.blockNumber();
+    QTextBlock from = block;
+    int state = text::kStartOfText;
+    for (int steps = 0;; ++steps) {
+        const QTextBlock above = from.previous();
+        if (!above.isValid())
+            break;
+        if (number - 1 - steps < m_statesKnownBefore && above.userState() >= 0) {
+            state = above.userState();
+            break;
+        }
+        if (steps == kLookBack) {
+            known = false;
+            break;
+        }
+        from = above;
+    }
+    QList<text::ColouredSpan> unused;
+    for (; from != block; from = from.next()) {
+        state = from.length() > kLongestColouredLine
+                    ? text::kStartOfText
+                    : text::colourHtmlLine(from.text(), state, unused);
+        from.setUserState(state);
+        unused.clear();
+    }
+    return state;
+}
+
+int HtmlTextBox::colourBlock(QTextBlock block, int state) {
+    QList<QTextLayout::FormatRange> formats;
+    int end = text::kStartOfText;
+    if (block.length() <= kLongestColouredLine) {
+        QList<text::ColouredSpan> spans;
+        end = text::colourHtmlLine(block.text(), state, spans);
+        formats.reserve(spans.size());
+        for (const text::ColouredSpan& span : spans)
+            formats.append({span.start, span.length, m_partFormats[int(span.part)]});
+        const int start = block.position();
+        for (const text::HtmlHint& hint : m_checker->hintsBetween(start, start + block.length())) {
+            const int from = int(hint.position - start);
+            formats.append({from, int(std::min<qsizetype>(hint.length, block.length() - from)),
+                            m_mistakeFormat});
+        }
+    }
+    block.setUserState(end);
+    QTextLayout* layout = block.layout();
+    if (layout->formats() != formats)
+        layout->setFormats(formats);
+    return end;
+}
+
+QStringList HtmlTextBox::hintSentencesAt(int position) const {
+    QStringList sentences;
+    if (!m_checker)
+        return sentences;
+    const QTextBlock block = document()->findBlock(position);
+    for (const text::HtmlHint& hint :
+         m_checker->hintsBetween(block.position(), block.position() + block.length())) {
+        if (hint.position <= position && position <= hint.position + hint.length)
+            sentences.append(text::hintSentence(hint));
+    }
+    return sentences;
+}
+
+QStringList HtmlTextBox::hintSentencesIn(const QTextBlock& block) const {
+    QStringList sentences;
+    if (m_checker) {
+        for (const text::HtmlHint& hint :
+             m_checker->hintsBetween(block.position(), block.position() + block.length()))
+            sentences.append(text::hintSentence(hint));
+    }
+    return sentences;
+}
+
+// Hovering a marked mistake shows its sentence; the status bar is left alone.
+bool HtmlTextBox::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !m_checker)
+        return QPlainTextEdit::viewportEvent(event);
+    const QPoint where = static_cast<QHelpEvent*>(event)->pos();
+    showHintTip(where, hintSentencesAt(cursorForPosition(where).position()), viewport());
+    return true;
+}
+
+void HtmlTextBox::showGutterTip(const QPoint& where, QWidget* gutter) {
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid()) {
+        const qreal bottom = top + blockBoundingRect(block).height();
+        if (where.y() < bottom)
+            break;
+        top = bottom;
+        block = block.next();
+    }
+    showHintTip(where, block.isValid() ? hintSentencesIn(block) : QStringList(), gutter);
+}
+
+void HtmlTextBox::showHintTip(const QPoint& where, const QStringList& sentences, QWidget* widget) {
+    if (sentences.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(widget->mapToGlobal(where), sentences.join(u'\n'), widget);
+}
+
+void HtmlTextBox::paintGutter(QPaintEvent* event) {
+    QPainter painter(m_gutter);
+    painter.fillRect(event->rect(), kGutterBackground);
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int space = metrics.horizontalAdvance(u' ');
+    const int markSize = metrics.height() / 2;
+    const int numbersRight = m_gutterWidth - 2 * space - markSize;
+    const int caretLine = textCursor().blockNumber();
+
+    QTextBlock block = firstVisibleBlock();
+    int number = block.blockNumber();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const qreal height = blockBoundingRect(block).height();
+        if (top + height >= event->rect().top()) {
+            const bool caret = number == caretLine;
+            painter.setFont(caret ? bold : font());
+            painter.setPen(caret ? QColor(Qt::black) : kLineNumberColour);
+            painter.drawText(QRectF(0, top, numbersRight, metrics.height()),
+                             Qt::AlignRight | Qt::AlignVCenter, QString::number(number + 1));
+            if (!m_checker->hintsBetween(block.position(), block.position() + block.length())
+                     .isEmpty()) {
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(kMistakeColour);
+                painter.drawEllipse(QRectF(numbersRight + space,
+                                           top + (metrics.height() - markSize) / 2.0, markSize,
+                                           markSize));
+            }
+        }
+        top += height;
+        block = block.next();
+        ++number;
+    }
+}
+
+} // namespace vimla::shell
