@@ -5,6 +5,7 @@
 #include "text/HtmlColouring.h"
 
 #include <QHelpEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
 #include <QToolTip>
@@ -54,8 +55,11 @@ HtmlTextBox::HtmlTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     });
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int) { contentsChange(position); });
+    // Narrowing waits while a redo could widen again: each change of width lays out every line.
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this](int lines) {
-        if (digitsOf(lines) != digitsOf(m_gutterLines))
+        const int digits = digitsOf(lines);
+        if (digits > digitsOf(m_gutterLines) ||
+            (digits < digitsOf(m_gutterLines) && !document()->isRedoAvailable()))
             fitGutterTo(lines);
     });
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
@@ -84,6 +88,12 @@ void HtmlTextBox::expectText(QStringView incoming, Incoming how) {
     const int expected = int(std::min<qsizetype>(lines, std::numeric_limits<int>::max()));
     if (digitsOf(expected) > digitsOf(m_gutterLines))
         fitGutterTo(expected);
+}
+
+void HtmlTextBox::insertFromMimeData(const QMimeData* source) {
+    if (source->hasText())
+        expectText(source->text(), Incoming::AddsToText);
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 int HtmlTextBox::gutterWidth() const {

@@ -40,6 +40,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     int stateAtStartOf(const QTextBlock& block, bool& known);
