@@ -27,9 +27,6 @@ const QColor kAttributeNameColour(0x9A, 0x4C, 0x00);
 const QColor kAttributeValueColour(0x8E, 0x2C, 0x7E);
 const QColor kCommentColour(0x6A, 0x6A, 0x6A);
 const QColor kReferenceColour(0x00, 0x70, 0x5A);
-const QColor kMistakeColour(0xD5, 0x5E, 0x00);
-const QColor kLineNumberColour(0x70, 0x70, 0x70);
-const QColor kGutterBackground(0xF2, 0xF2, 0xF2);
 
 int digitsOf(int number) {
     return int(QString::number(std::max(1, number)).size());
@@ -45,7 +42,7 @@ HtmlTextBox::HtmlTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     for (int part = 0; part < 5; ++part)
         m_partFormats[part].setForeground(partColours[part]);
     m_mistakeFormat.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    m_mistakeFormat.setUnderlineColor(kMistakeColour);
+    m_mistakeFormat.setUnderlineColor(mistakeColour());
 
     m_gutter = new LineNumberGutter(*this);
     m_checker = new PauseChecker(*document(), this);
@@ -73,6 +70,10 @@ HtmlTextBox::HtmlTextBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 HtmlTextBox::~HtmlTextBox() = default;
+
+QColor HtmlTextBox::mistakeColour() {
+    return {0xD5, 0x5E, 0x00};
+}
 
 bool HtmlTextBox::plainRequested() {
     static const bool plain = qEnvironmentVariableIntValue("VIMLA_PLAIN_EDITOR") == 1;
@@ -249,19 +250,6 @@ bool HtmlTextBox::viewportEvent(QEvent* event) {
     return true;
 }
 
-void HtmlTextBox::showGutterTip(const QPoint& where, QWidget* gutter) {
-    QTextBlock block = firstVisibleBlock();
-    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
-    while (block.isValid()) {
-        const qreal bottom = top + blockBoundingRect(block).height();
-        if (where.y() < bottom)
-            break;
-        top = bottom;
-        block = block.next();
-    }
-    showHintTip(where, block.isValid() ? hintSentencesIn(block) : QStringList(), gutter);
-}
-
 void HtmlTextBox::showHintTip(const QPoint& where, const QStringList& sentences, QWidget* widget) {
     if (sentences.isEmpty())
         QToolTip::hideText();
@@ -269,42 +257,22 @@ void HtmlTextBox::showHintTip(const QPoint& where, const QStringList& sentences,
         QToolTip::showText(widget->mapToGlobal(where), sentences.join(u'\n'), widget);
 }
 
-void HtmlTextBox::paintGutter(QPaintEvent* event) {
-    QPainter painter(m_gutter);
-    painter.fillRect(event->rect(), kGutterBackground);
-    QFont bold = font();
-    bold.setBold(true);
-    const QFontMetrics metrics(bold);
-    const int space = metrics.horizontalAdvance(u' ');
-    const int markSize = metrics.height() / 2;
-    const int numbersRight = m_gutterWidth - 2 * space - markSize;
-    const int caretLine = textCursor().blockNumber();
-
+QList<HtmlTextBox::ShownLine> HtmlTextBox::shownLines(int bottom) const {
+    QList<ShownLine> lines;
     QTextBlock block = firstVisibleBlock();
-    int number = block.blockNumber();
     qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
-    while (block.isValid() && top <= event->rect().bottom()) {
+    while (block.isValid() && top <= bottom) {
         const qreal height = blockBoundingRect(block).height();
-        if (top + height >= event->rect().top()) {
-            const bool caret = number == caretLine;
-            painter.setFont(caret ? bold : font());
-            painter.setPen(caret ? QColor(Qt::black) : kLineNumberColour);
-            painter.drawText(QRectF(0, top, numbersRight, metrics.height()),
-                             Qt::AlignRight | Qt::AlignVCenter, QString::number(number + 1));
-            if (!m_checker->hintsBetween(block.position(), block.position() + block.length())
-                     .isEmpty()) {
-                painter.setRenderHint(QPainter::Antialiasing);
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(kMistakeColour);
-                painter.drawEllipse(QRectF(numbersRight + space,
-                                           top + (metrics.height() - markSize) / 2.0, markSize,
-                                           markSize));
-            }
-        }
+        lines.append({block, top, height});
         top += height;
         block = block.next();
-        ++number;
     }
+    return lines;
+}
+
+bool HtmlTextBox::hasHintsIn(const QTextBlock& block) const {
+    return m_checker &&
+           !m_checker->hintsBetween(block.position(), block.position() + block.length()).isEmpty();
 }
 
 } // namespace vimla::shell

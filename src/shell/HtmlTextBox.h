@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCharFormat>
 
 namespace vimla::shell {
@@ -31,9 +32,21 @@ public:
     QStringList hintSentencesAt(int position) const;
     QStringList hintSentencesIn(const QTextBlock& block) const;
 
+    bool hasHintsIn(const QTextBlock& block) const;
+    // Shows the sentences at `where` in `widget`, or hides the tip when there are none.
+    static void showHintTip(const QPoint& where, const QStringList& sentences, QWidget* widget);
+
+    // The mistakes' colour, shared by the underline and the mark beside the line number.
+    static QColor mistakeColour();
+
     int gutterWidth() const;
-    void paintGutter(QPaintEvent* event);
-    void showGutterTip(const QPoint& where, QWidget* gutter);
+    struct ShownLine {
+        QTextBlock block;
+        qreal top;
+        qreal height;
+    };
+    // The lines shown from the top of the text box down to `bottom`, in its coordinates.
+    QList<ShownLine> shownLines(int bottom) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,7 +61,6 @@ private:
     void colourShownBlocks();
     void contentsChange(int position);
     void fitGutterTo(int lines);
-    static void showHintTip(const QPoint& where, const QStringList& sentences, QWidget* widget);
 
     LineNumberGutter* m_gutter = nullptr;
     PauseChecker* m_checker = nullptr;
