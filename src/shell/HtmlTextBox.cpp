@@ -213,8 +213,12 @@ int HtmlTextBox::colourBlock(QTextBlock block, int state) {
     }
     block.setUserState(end);
     QTextLayout* layout = block.layout();
-    if (layout->formats() != formats)
+    if (layout->formats() != formats) {
         layout->setFormats(formats);
+        // Lays the line out at once; otherwise the document would count it into the range
+        // that its next edit reports as changed.
+        document()->markContentsDirty(block.position(), block.length());
+    }
     return end;
 }
 

@@ -72,6 +72,12 @@ void TestHtmlTextBox::showingNeverEdits() {
     QCOMPARE(h.state().strAndrad, QString());
     QCOMPARE(h.editor().statusText(), QString());
     QVERIFY(!document.findBlockByNumber(action == 1 ? 300 : 1).layout()->formats().isEmpty());
+
+    // The next edit reports only itself as changed, not the coloured lines.
+    box.moveCursor(QTextCursor::End);
+    ProgramHarness::type(&box, "x");
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.first().first().toInt(), document.characterCount() - 2);
 }
 
 void TestHtmlTextBox::mistakeShowsAfterPause() {
