@@ -37,6 +37,7 @@ void TestHtmlHints::mistakes_data() {
     QTest::newRow("tag never ends at the end") << "text <I" << HintKind::TagNeverEnds << 1 << 6 << "";
     QTest::newRow("end tag never ends") << "<B>a</B\n<P>b" << HintKind::TagNeverEnds << 1 << 5 << "";
     QTest::newRow("quote never closes") << "<A HREF=\"sida.html>Nästa</A>" << HintKind::QuoteNeverCloses << 1 << 9 << "";
+    QTest::newRow("quote never closes before the next tag") << "<A HREF=\"sida.html<B>fet</B></A>" << HintKind::QuoteNeverCloses << 1 << 9 << "";
     QTest::newRow("single quote never closes") << "<IMG SRC='bild.gif>\n<P>" << HintKind::QuoteNeverCloses << 1 << 10 << "";
     QTest::newRow("unknown element") << "<HTML>\n<BODDY>\n</HTML>" << HintKind::UnknownElement << 2 << 1 << "<BODDY> på rad 2 är ingen HTML-tagg. Har du stavat fel?";
     QTest::newRow("unknown end tag") << "<U>a</UU></U>" << HintKind::UnknownElement << 1 << 5 << "";
@@ -85,6 +86,7 @@ void TestHtmlHints::correctPages_data() {
     QTest::newRow("older elements") << "<BASEFONT SIZE=3><MARQUEE>hej</MARQUEE><NOBR>x</NOBR><FRAMESET ROWS=\"50%,50%\"><FRAME SRC=a.html><NOFRAMES>ingen</NOFRAMES></FRAMESET><TT>t</TT><STRIKE>s</STRIKE>";
     QTest::newRow("comments and declarations") << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\"><!-- <B> </I> <BODDY> --><?xml x?><P>a<!---->b";
     QTest::newRow("script and style") << "<SCRIPT type=\"text/javascript\">if (a<b && c>d) document.write('</B><I>');</script><STYLE>p > b { color: red }</STYLE>";
+    QTest::newRow("end tag of a longer name inside a script") << "<SCRIPT>s = '</scripts>';</SCRIPT>";
     QTest::newRow("text that is no tag") << "1 < 2 och 3 <= 4, <> & &amp; &#229; a<3";
     QTest::newRow("quoted greater-than and self-closing") << "<A TITLE=\"a > b\" HREF='x.html'>x</A><BR/><IMG SRC=\"a.gif\" />";
     QTest::newRow("newer elements") << "<SECTION><ARTICLE><HEADER>a</HEADER><MAIN><SPAN>b</SPAN></MAIN><FOOTER>c</FOOTER></ARTICLE></SECTION>";
