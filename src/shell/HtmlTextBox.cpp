@@ -134,8 +134,9 @@ void HtmlTextBox::changeEvent(QEvent* event) {
 }
 
 void HtmlTextBox::contentsChange(int position) {
-    m_statesKnownBefore =
-        std::min(m_statesKnownBefore, document()->findBlock(position).blockNumber());
+    const int changed = document()->findBlock(position).blockNumber();
+    m_statesKnownBefore = std::min(m_statesKnownBefore, changed);
+    m_guessedBefore = changed < m_guessedFrom ? m_guessedFrom : std::min(m_guessedBefore, changed);
 }
 
 void HtmlTextBox::paintEvent(QPaintEvent* event) {
@@ -150,8 +151,8 @@ void HtmlTextBox::colourShownBlocks() {
     QTextBlock block = firstVisibleBlock();
     if (!block.isValid())
         return;
-    bool known = true;
-    int state = stateAtStartOf(block, known);
+    Chain chain;
+    int state = stateAtStartOf(block, chain);
     int number = block.blockNumber();
     qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
     while (block.isValid() && top <= viewport()->height()) {
@@ -160,13 +161,24 @@ void HtmlTextBox::colourShownBlocks() {
         block = block.next();
         ++number;
     }
-    if (known)
+    if (chain.origin == Chain::Known) {
         m_statesKnownBefore = std::max(m_statesKnownBefore, number);
+    } else if (chain.origin == Chain::Guessed) {
+        m_guessedBefore = std::max(m_guessedBefore, number);
+    } else {
+        m_guessedFrom = chain.firstLine;
+        m_guessedBefore = number;
+    }
+}
+
+bool HtmlTextBox::stateCanBeTrusted(int line) const {
+    return line < m_statesKnownBefore || (line >= m_guessedFrom && line < m_guessedBefore);
 }
 
 // The colouring state at the start of the block: carried forward from the nearest line above
-// whose state is known, or, past kLookBack lines, taken as plain text.
-int HtmlTextBox::stateAtStartOf(const QTextBlock& block, bool& known) {
+// whose state is known, or, past kLookBack lines, guessed as plain text. A guess is kept like a
+// known state, so scrolling on from it looks back no further.
+int HtmlTextBox::stateAtStartOf(const QTextBlock& block, Chain& chain) {
     const int number = block.blockNumber();
     QTextBlock from = block;
     int state = text::kStartOfText;
@@ -174,12 +186,16 @@ int HtmlTextBox::stateAtStartOf(const QTextBlock& block, bool& known) {
         const QTextBlock above = from.previous();
         if (!above.isValid())
             break;
-        if (number - 1 - steps < m_statesKnownBefore && above.userState() >= 0) {
+        const int line = number - 1 - steps;
+        if (stateCanBeTrusted(line) && above.userState() >= 0) {
             state = above.userState();
+            if (line >= m_statesKnownBefore)
+                chain.origin = Chain::Guessed;
             break;
         }
         if (steps == kLookBack) {
-            known = false;
+            chain.origin = Chain::NewGuess;
+            chain.firstLine = line + 1; // the first line coloured from the guess
             break;
         }
         from = above;

@@ -56,7 +56,13 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    int stateAtStartOf(const QTextBlock& block, bool& known);
+    // Where the colouring state at the top of the shown lines came from.
+    struct Chain {
+        enum Origin { Known, Guessed, NewGuess } origin = Known;
+        int firstLine = 0; // of a new guess
+    };
+    int stateAtStartOf(const QTextBlock& block, Chain& chain);
+    bool stateCanBeTrusted(int line) const;
     int colourBlock(QTextBlock block, int state);
     void colourShownBlocks();
     void contentsChange(int position);
@@ -65,8 +71,11 @@ private:
     LineNumberGutter* m_gutter = nullptr;
     PauseChecker* m_checker = nullptr;
     // The colouring state at the end of each block is kept in the block's user state; it can be
-    // trusted for the blocks above this one.
+    // trusted for the blocks above this one, and for those in the range whose chain of states
+    // began with a guess.
     int m_statesKnownBefore = 0;
+    int m_guessedFrom = 0;
+    int m_guessedBefore = 0;
     int m_gutterWidth = 0;
     int m_gutterLines = 1;
     QTextCharFormat m_partFormats[5];
