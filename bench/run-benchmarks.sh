@@ -34,13 +34,25 @@ with open(sys.argv[2], 'wb') as f:
     f.write(line * (size // len(line)))
 PY
 }
+# Each file figure twice in the same run: the text box as it is, and with its colours, line
+# numbers and hints left out (VIMLA_PLAIN_EDITOR=1), alternating so both meet the same load.
 for mb in 10 50; do
     make_html "$mb" "$work/doc$mb.html"
-    echo "== ${mb} MB HTML file (median of 3 runs)"
-    for name in open-and-show save peak-memory; do
-        echo "$name: $(figure "$name" 3 "$bench/bench_editor" open "$work/doc$mb.html")"
+    echo "== ${mb} MB HTML file (median of 5 runs; plain text box / full, ratio)"
+    for name in open-and-show open-and-show-cpu save peak-memory; do
+        plain=$(VIMLA_PLAIN_EDITOR=1 figure "$name" 5 "$bench/bench_editor" open "$work/doc$mb.html")
+        full=$(figure "$name" 5 "$bench/bench_editor" open "$work/doc$mb.html")
+        echo "$name: $plain / $full ($(ratio "$full" "$plain"))"
     done
 done
+echo "== A key typed at the top of the 10 MB file, until painted (median of 3 runs of 21 keys)"
+for name in key slowest-key; do
+    plain=$(VIMLA_PLAIN_EDITOR=1 figure "$name" 3 "$bench/bench_editor" keys "$work/doc10.html")
+    full=$(figure "$name" 3 "$bench/bench_editor" keys "$work/doc10.html")
+    echo "$name: $plain / $full"
+done
+echo "== Markup hints for a 100 KB page: $(figure hints-100KB 3 "$bench/bench_editor" hints) ms"
+echo "== Qt's QSyntaxHighlighter attached to the 10 MB file: $(figure highlighter-attach 1 "$bench/bench_editor" highlighter "$work/doc10.html") ms"
 
 echo "== A key typed at the end of a 1 MB line (median of 3 runs)"
 for how in open paste; do

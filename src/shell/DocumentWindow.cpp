@@ -51,7 +51,7 @@ SteadyCaret& steadyCaret() {
 } // namespace
 
 DocumentWindow::DocumentWindow(Editor& editor, QWidget* parent)
-    : QWidget(parent), m_editor(editor), m_txtHtml(new QPlainTextEdit(this)) {
+    : QWidget(parent), m_editor(editor), m_txtHtml(new HtmlTextBox(this)) {
     setObjectName(QStringLiteral("frmHtml"));
     m_txtHtml->setObjectName(QStringLiteral("txtHtml"));
     m_txtHtml->setAccessibleName(QStringLiteral("HTML-text"));
@@ -82,6 +82,7 @@ DocumentWindow::~DocumentWindow() {
 void DocumentWindow::replaceAll(const QString& text) {
     // Looked at before it is written, so even the first layout of a long line is quick.
     setWrapsAnywhere(text::hasLineLongerThan(text, kLongestWordWrappedLine));
+    m_txtHtml->expectText(text, HtmlTextBox::Incoming::ReplacesAll);
     m_scanned = Scanned::WholeText;
     m_txtHtml->setPlainText(text);
     m_scanned = Scanned::Nothing;
@@ -90,6 +91,7 @@ void DocumentWindow::replaceAll(const QString& text) {
 void DocumentWindow::writeSelection(const QString& text) {
     if (text::hasLineLongerThan(text, kLongestWordWrappedLine))
         setWrapsAnywhere(true);
+    m_txtHtml->expectText(text, HtmlTextBox::Incoming::AddsToText);
     m_scanned = Scanned::WrittenText;
     QTextCursor cursor = m_txtHtml->textCursor();
     cursor.beginEditBlock();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "shell/HtmlTextBox.h"
 
-class QPlainTextEdit;
+#include <QWidget>
 
 namespace vimla::shell {
 
@@ -44,7 +44,7 @@ private:
     void Form_QueryUnload(QCloseEvent* event);
 
     Editor& m_editor;
-    QPlainTextEdit* m_txtHtml;
+    HtmlTextBox* m_txtHtml;
     Scanned m_scanned = Scanned::Nothing;
 };
 
