@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/FileEncoding.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -30,6 +32,10 @@ public:
     // Whether the text wraps at any character because a line is too long to wrap at blanks.
     bool wrapsAnywhere() const;
 
+    // How the document's file is written; a document without a file is Windows-1252.
+    const text::FileEncoding& encoding() const { return m_encoding; }
+    void setEncoding(const text::FileEncoding& encoding) { m_encoding = encoding; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,6 +52,7 @@ private:
     Editor& m_editor;
     QPlainTextEdit* m_txtHtml;
     Scanned m_scanned = Scanned::Nothing;
+    text::FileEncoding m_encoding;
 };
 
 } // namespace vimla::shell

@@ -65,6 +65,8 @@ QString Editor::currentFileName() {
 
 void Editor::setCurrentFileName(const QString& fileName) {
     frmHtml().setWindowTitle(fileName);
+    if (fileName == kNamnlos) // a document without a file is written as a new one
+        frmHtml().setEncoding({});
 }
 
 QString Editor::statusText() const {
