@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -16,6 +17,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -87,6 +90,9 @@ Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
     box.setIcon(message.icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     if (message.buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
+    } else if (message.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -103,6 +109,8 @@ Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
     case QMessageBox::Ok:
         return Answer::Ok;
     default:
+        if (message.buttons == Buttons::YesNo)
+            return Answer::No;
         return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
 }
@@ -204,6 +212,47 @@ QString QtPlatform::applicationFolder() {
 
 QString QtPlatform::userConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString QtPlatform::userStateFolder() {
+#ifdef Q_OS_UNIX
+    // Qt names no state folder before 6.7; this is where the desktop's rules put it.
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QLatin1Char('/') + QCoreApplication::applicationName();
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+#endif
+}
+
+namespace {
+
+class QtHeldLock : public HeldLock {
+public:
+    explicit QtHeldLock(const QString& path) : lock(path) {
+        // Only a lock whose program has gone counts as stale, never one that is merely old.
+        lock.setStaleLockTime(0);
+    }
+    QLockFile lock;
+};
+
+} // namespace
+
+std::unique_ptr<HeldLock> QtPlatform::takeLock(const QString& path) {
+    auto held = std::make_unique<QtHeldLock>(path);
+    if (!held->lock.tryLock(0))
+        return nullptr;
+    return held;
+}
+
+bool QtPlatform::removeFile(const QString& path) {
+    return QFile::remove(path);
+}
+
+bool QtPlatform::renameFile(const QString& from, const QString& to) {
+    // QFile::rename refuses an existing target; rename() replaces it with no moment between.
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {

@@ -1,6 +1,7 @@
 #include "program/Program.h"
 
 #include "dialogs/DialogWindows.h"
+#include "recovery/RecoveryKeeper.h"
 #include "settings/SettingsWindows.h"
 #include "templates/TemplateWindows.h"
 
@@ -12,6 +13,7 @@ std::unique_ptr<shell::Editor> startProgram(platform::Platform& platform) {
     dialogs::registerDialogWindows(*editor);
     templates::registerTemplateWindows(*editor);
     editor->start();
+    recovery::keepRecoveryCopies(*editor);
     return editor;
 }
 
