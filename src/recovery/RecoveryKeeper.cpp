@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 
+#include <memory>
+
 namespace vimla::recovery {
 namespace {
 
@@ -31,6 +33,9 @@ RecoveryKeeper::RecoveryKeeper(shell::Editor& editor)
     connect(&editor, &shell::Editor::changeMarked, this, &RecoveryKeeper::changeMarked);
     connect(&editor, &shell::Editor::changesDropped, this, &RecoveryKeeper::changesDropped);
     connect(&editor, &shell::Editor::programEnding, this, &RecoveryKeeper::endOfRun);
+    m_mirror.follow(editor.txtHtml().document());
+    connect(&editor, &shell::Editor::documentWindowLoaded, this,
+            [this] { m_mirror.follow(m_editor.txtHtml().document()); });
 }
 
 RecoveryKeeper::~RecoveryKeeper() {
@@ -71,18 +76,26 @@ void RecoveryKeeper::writeCopy() {
     if (m_change == m_copiedChange || m_editor.state().strAndrad != shell::kJa ||
         !m_editor.hasDocumentWindow())
         return;
+    if (m_mirror.isLent()) { // the last copy is still being made; this one follows it
+        m_pause.start();
+        return;
+    }
     m_copiedChange = m_change;
     m_unsavedSince.start();
     m_copyOnDisk = true;
-    shell::DocumentWindow& document = m_editor.frmHtml();
     // The snapshot is all the keyboard's thread pays for; making the bytes and writing them
     // happen on the disk thread.
-    RecoveryCopy copy{m_editor.currentFileName(), QDateTime::currentDateTime(), document.encoding(),
-                      document.txtHtml().document()->toRawText()};
-    onDisk([this, &platform = m_editor.platform(), path = m_folder.copyPath(),
-            copy = std::move(copy), change = m_change]() mutable {
-        copy.text.replace(QChar(0x2029), u'\n');
-        if (platform.writeFileAtomically(path, toBytes(copy)) == platform::WriteResult::Written)
+    // Shared, so the text can be let go of however the thread pool copies the work.
+    auto copy = std::make_shared<RecoveryCopy>(
+        RecoveryCopy{m_editor.currentFileName(), QDateTime::currentDateTime(),
+                     m_editor.frmHtml().encoding(), m_mirror.lend()});
+    onDisk([this, &platform = m_editor.platform(), path = m_folder.copyPath(), copy,
+            change = m_change] {
+        copy->text.replace(QChar(0x2029), u'\n');
+        const QByteArray bytes = toBytes(*copy);
+        copy->text = QString();
+        QMetaObject::invokeMethod(this, [this] { m_mirror.giveBack(); });
+        if (platform.writeFileAtomically(path, bytes) == platform::WriteResult::Written)
             QMetaObject::invokeMethod(this, [this, change] { emit copyWritten(change); });
     });
 }

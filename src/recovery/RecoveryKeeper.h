@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recovery/RecoveryFolder.h"
+#include "recovery/TextMirror.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -59,6 +60,7 @@ private:
     quint64 m_change = 0;       // counts the edits
     quint64 m_copiedChange = 0; // the edit the last copy holds
     bool m_copyOnDisk = false;
+    TextMirror m_mirror;
 };
 
 // Starts keeping copies for the program and asks about copies left from before.

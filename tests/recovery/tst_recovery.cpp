@@ -1,12 +1,16 @@
 #include "recovery/RecoveryKeeper.h"
+#include "recovery/TextMirror.h"
 #include "support/ProgramHarness.h"
 #include "templates/DocumentReplacement.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTest>
 
 using namespace vimla;
@@ -49,6 +53,8 @@ private slots:
     void leftoverCopiesAreOffered();
     void onlyWholeCopiesRead_data();
     void onlyWholeCopiesRead();
+    void mirrorFollowsEveryEdit_data();
+    void mirrorFollowsEveryEdit();
 };
 
 void TestRecovery::copyGoesWhenTheTextIsNoLongerUnsaved_data() {
@@ -183,6 +189,53 @@ void TestRecovery::onlyWholeCopiesRead() {
     QCOMPARE(copy ? copy->text : QStringLiteral("-"), text);
     if (copy)
         QCOMPARE(copy->fileName, QStringLiteral("a\nb.html"));
+}
+
+void TestRecovery::mirrorFollowsEveryEdit_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<bool>("lent"); // the edit comes while a copy is being made
+    const QString large = QString(70000, u'y');
+    // clang-format off
+    QTest::newRow("typed at the end")               << 11 << 0  << "z"        << false;
+    QTest::newRow("typed at the start")             << 0  << 0  << "z"        << false;
+    QTest::newRow("line break typed")               << 3  << 0  << "\n"       << false;
+    QTest::newRow("selection across lines deleted") << 2  << 6  << ""         << false;
+    QTest::newRow("selection replaced by lines")    << 1  << 3  << "a\nb\nc"  << false;
+    QTest::newRow("typed while lent")               << 5  << 1  << "åäö"      << true;
+    QTest::newRow("large paste")                    << 4  << 0  << large      << false;
+    QTest::newRow("large paste while lent")         << 4  << 0  << large      << true;
+    // clang-format on
+}
+
+void TestRecovery::mirrorFollowsEveryEdit() {
+    QFETCH(int, position);
+    QFETCH(int, removed);
+    QFETCH(QString, inserted);
+    QFETCH(bool, lent);
+    QTextDocument document(QStringLiteral("rad1\nrad2\nrad3"));
+    document.setDocumentLayout(new QPlainTextDocumentLayout(&document)); // as in the editor
+    recovery::TextMirror mirror;
+    mirror.follow(&document);
+    QString copy = mirror.lend();
+    if (!lent) {
+        copy.clear();
+        mirror.giveBack();
+    }
+    QTextCursor cursor(&document);
+    cursor.setPosition(position);
+    cursor.setPosition(position + removed, QTextCursor::KeepAnchor);
+    cursor.insertText(inserted);
+    if (lent) {
+        QCOMPARE(copy, QStringLiteral("rad1\u2029rad2\u2029rad3"));
+        copy.clear();
+        mirror.giveBack();
+    }
+    QCOMPARE(mirror.lend(), document.toRawText());
+    cursor.document()->undo();
+    mirror.giveBack();
+    QCOMPARE(mirror.lend(), document.toRawText());
 }
 
 QTEST_MAIN(TestRecovery)
