@@ -199,10 +199,12 @@ int typingAfter(const QString& how) {
     report(how == QLatin1String("open") ? "key-after-open" : "key-after-paste",
            timer.nsecsElapsed() / 1e6 / kKeys);
     return 0;
+}
+
 // A pupil's pace: a key every 100 ms, while a copy is taken after every 50 ms without a key, so
 // copies are taken and written between the keys all the time. A key costs the time the
-// keyboard's thread is busy with it, plus at worst the longest other piece of work (a slice of
-// a snapshot, a repaint) that it arrives behind.
+// keyboard's thread is busy with it, plus at worst the longest other piece of work (a repaint,
+// the start of a copy) that it arrives behind.
 int typingWithCopies(TimingApplication& app, qsizetype megabytes) {
     QTemporaryDir folder;
     BenchPlatform platform;

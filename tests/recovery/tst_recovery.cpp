@@ -1,5 +1,6 @@
 #include "recovery/RecoveryKeeper.h"
 #include "recovery/TextMirror.h"
+#include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 #include "templates/DocumentReplacement.h"
 
@@ -90,16 +91,16 @@ void TestRecovery::copyGoesWhenTheTextIsNoLongerUnsaved() {
     if (event == u"save" || event == u"failed save") {
         h.platform.failingWrites = event == u"failed save";
         h.platform.fileChoices << ScriptedPlatform::choose(folder.filePath("sida.html"));
-        h.editor().Spara();
+        h.editor().files().Spara();
     } else if (event.startsWith(u"close")) {
         h.platform.answers << (event == u"close no" ? Answer::No : Answer::Cancel);
-        h.editor().mnuStäng_Click();
+        h.editor().mdiForm1().mnuStäng_Click();
     } else if (event == u"open no") {
         h.platform.answers << Answer::No;
         h.platform.fileChoices << ScriptedPlatform::choose(other);
-        h.editor().Oppna();
+        h.editor().files().Oppna();
     } else if (event == u"empty") {
-        templates::emptyDocument(h.editor());
+        h.editor().startEmptyUnnamedDocument();
     } else if (event == u"new page") {
         templates::replaceDocument(h.editor(), QStringLiteral("<HTML></HTML>"));
     } else if (event == u"window no") {
@@ -107,7 +108,7 @@ void TestRecovery::copyGoesWhenTheTextIsNoLongerUnsaved() {
         h.editor().frmHtml().parentWidget()->close();
     } else if (event.startsWith(u"end")) {
         h.platform.answers << (event == u"end no" ? Answer::No : Answer::Cancel);
-        h.editor().mnuAvsluta_Click();
+        h.editor().mdiForm1().mnuAvsluta_Click();
     }
     keeper->waitForDisk();
     QCOMPARE(copiesIn(state).size(), int(copyKept));

@@ -1,3 +1,4 @@
+#include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
 #include <QApplication>
@@ -42,9 +43,9 @@ void TestUtf8Files::typedLettersKeepTheFilesEncoding() {
     written.close();
     ProgramHarness h;
     h.platform.fileChoices << ScriptedPlatform::choose(path);
-    h.editor().Oppna();
+    h.editor().files().Oppna();
     if (closeFirst) {
-        h.editor().mnuStäng_Click();
+        h.editor().mdiForm1().mnuStäng_Click();
         h.platform.fileChoices << ScriptedPlatform::choose(path);
         h.platform.answers << platform::Answer::Yes; // replace the existing file
     }
@@ -52,7 +53,7 @@ void TestUtf8Files::typedLettersKeepTheFilesEncoding() {
     ProgramHarness::type(&h.txtHtml(), QStringLiteral("Åsa går "));
     QKeyEvent emoji(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("😀"));
     QApplication::sendEvent(&h.txtHtml(), &emoji);
-    h.editor().Spara();
+    h.editor().files().Spara();
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), saved);
 }
