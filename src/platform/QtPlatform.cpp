@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -78,10 +79,24 @@ bool syncedToDisk(QFileDevice& file) {
 #endif
 }
 
+// A box or file dialog belongs to the window the pupil is in, or else to the program's frame:
+// never a free window that the frame could hide.
+QWidget* ownerFor(QWidget* parent) {
+    if (parent)
+        return parent;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && qobject_cast<QMainWindow*>(top))
+            return top;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
-    QMessageBox box(parent ? parent : QApplication::activeWindow());
+    QMessageBox box(ownerFor(parent));
     // The window system puts the program's name on a window without a title; a blank keeps the
     // title bar empty.
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral(" ") : message.title);
@@ -116,7 +131,7 @@ Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
 }
 
 FileChoice QtPlatform::showFileDialog(const FileDialogRequest& request, QWidget* parent) {
-    QFileDialog dialog(parent ? parent : QApplication::activeWindow());
+    QFileDialog dialog(ownerFor(parent));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // the editor asks on its own
     const bool open = request.kind == FileDialogKind::Open;

@@ -3,6 +3,7 @@
 #include "dialogs/DialogWindows.h"
 #include "recovery/RecoveryKeeper.h"
 #include "settings/SettingsWindows.h"
+#include "shell/WindowStacking.h"
 #include "templates/TemplateWindows.h"
 
 namespace vimla::program {
@@ -13,6 +14,7 @@ std::unique_ptr<shell::Editor> startProgram(platform::Platform& platform) {
     dialogs::registerDialogWindows(*editor);
     templates::registerTemplateWindows(*editor);
     editor->start();
+    shell::keepDialogsInSight(*editor);
     recovery::keepRecoveryCopies(*editor);
     return editor;
 }
