@@ -35,9 +35,7 @@ class RecoveryKills : public QObject {
     Q_OBJECT
 private slots:
     void killedTypingLeavesAWholeRecentCopy() {
-        int kills = qEnvironmentVariableIntValue("VIMLA_CRASH_KILLS");
-        if (kills <= 0)
-            kills = 200;
+        const int kills = qMax(200, qEnvironmentVariableIntValue("VIMLA_CRASH_KILLS"));
         const quint32 seed = qEnvironmentVariableIsSet("VIMLA_CRASH_SEED")
                                  ? quint32(qEnvironmentVariableIntValue("VIMLA_CRASH_SEED"))
                                  : QRandomGenerator::global()->bounded(0x7fffffffu);
@@ -68,11 +66,9 @@ private slots:
             const QStringList copies = QDir(folder).entryList({QStringLiteral("*.kopia")});
             tempFilesLeft += QDir(folder).entryList(QDir::Files | QDir::Hidden).size() -
                              copies.size() - 1; // the lock file stays after a kill
-            QVERIFY2(copies.size() == 1 || (copies.isEmpty() && kept == 0),
-                     qPrintable(QStringLiteral("kill %1: %2 copies after burst %3 was kept")
-                                    .arg(kill)
-                                    .arg(copies.size())
-                                    .arg(kept)));
+            const QByteArray where = "kill " + QByteArray::number(kill) + ", burst " +
+                                     QByteArray::number(kept) + " kept";
+            QVERIFY2(copies.size() == 1 || (copies.isEmpty() && kept == 0), where);
             if (copies.isEmpty())
                 continue;
             ++withCopy;
@@ -80,18 +76,13 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             const std::optional<vimla::recovery::RecoveryCopy> copy =
                 vimla::recovery::fromBytes(file.readAll());
-            QVERIFY2(copy, qPrintable(QStringLiteral("kill %1: the copy is not whole").arg(kill)));
+            QVERIFY2(copy, where + ": the copy is not whole");
             QCOMPARE(copy->fileName, QStringLiteral("Namnlös"));
             QString expected = before;
             int held = 0;
             while (expected.size() < copy->text.size())
                 expected += typedBurst(++held);
-            QVERIFY2(copy->text == expected && held >= kept,
-                     qPrintable(QStringLiteral("kill %1: the copy holds %2 characters, burst %3 "
-                                               "was kept")
-                                    .arg(kill)
-                                    .arg(copy->text.size())
-                                    .arg(kept)));
+            QVERIFY2(copy->text == expected && held >= kept, where + ": the copy is too old");
         }
         qInfo("%d kills: %d left a whole copy, %d came while a burst was being copied, %d "
               "temporary files left behind, never a cut-off or old copy",
