@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 # Debian 12 packages the build, the tests and the end-to-end suite need.
 PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libqt6svg6 \
-           fonts-liberation xvfb xauth xdotool
+           fonts-liberation xvfb xauth xdotool openbox x11-utils
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench deps build install clean

@@ -8,10 +8,13 @@
 //   bench_editor hints                             check a 100 KB page for markup mistakes
 //   bench_editor highlighter <file>                attach a do-nothing QSyntaxHighlighter
 // VIMLA_PLAIN_EDITOR=1 leaves out the colours, line numbers and hints of the text box.
+//   bench_editor typing-with-copies <megabytes>    keys typed into a large unsaved text while
+//                                                  its recovery copies are written
 // Prints one line "RESULT <name> <milliseconds> ms" per figure, and the peak memory.
 
 #include "platform/QtPlatform.h"
 #include "program/Program.h"
+#include "recovery/RecoveryKeeper.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
 #include "text/HtmlHints.h"
@@ -24,6 +27,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSyntaxHighlighter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +41,32 @@
 namespace {
 
 QElapsedTimer sinceMain;
+
+// Times every event the program handles outside the keys, so the longest a key can wait
+// behind other work is known.
+class TimingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool watching = false;
+    double longestOther = 0;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        if (!watching || m_depth > 0 || event->type() == QEvent::KeyPress ||
+            event->type() == QEvent::KeyRelease)
+            return QApplication::notify(receiver, event);
+        ++m_depth;
+        QElapsedTimer timer;
+        timer.start();
+        const bool handled = QApplication::notify(receiver, event);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        longestOther = std::max(longestOther, ms);
+        --m_depth;
+        return handled;
+    }
+
+private:
+    int m_depth = 0;
+};
 
 // The real platform, minus the windows that would wait for a person.
 class BenchPlatform : public vimla::platform::QtPlatform {
@@ -54,6 +84,7 @@ public:
     QString applicationFolder() override { return folder; }
     QString clipboardText() override { return clipboard; }
     QString clipboard;
+    QString userStateFolder() override { return folder; }
     void endProgram() override {}
 };
 
@@ -257,11 +288,54 @@ int attachHighlighter(const QString& file) {
     return 0;
 }
 
+// A pupil's pace: a key every 100 ms, while a copy is taken after every 50 ms without a key, so
+// copies are taken and written between the keys all the time. A key costs the time the
+// keyboard's thread is busy with it, plus at worst the longest other piece of work (a repaint,
+// the start of a copy) that it arrives behind.
+int typingWithCopies(TimingApplication& app, qsizetype megabytes) {
+    QTemporaryDir folder;
+    BenchPlatform platform;
+    platform.folder = folder.path();
+    const auto editor = vimla::program::startProgram(platform);
+    const QString line = QStringLiteral("<P>Vimlaskolan åäö <B>fet</B> text</P>\n");
+    editor->setText(line.repeated(megabytes * 1024 * 1024 / line.size()));
+    QPlainTextEdit& text = editor->txtHtml();
+    text.moveCursor(QTextCursor::End);
+    auto* keeper = editor->findChild<vimla::recovery::RecoveryKeeper*>();
+    QSignalSpy copies(keeper, &vimla::recovery::RecoveryKeeper::copyWritten);
+    // The same typing twice: first with no copy due, then with copies all the time.
+    for (const bool copying : {false, true}) {
+        keeper->setPause(copying ? std::chrono::milliseconds(50) : std::chrono::hours(1));
+        QTest::qWait(200); // the first copy reads the text whole once
+        std::vector<double> keys;
+        app.longestOther = 0;
+        app.watching = true;
+        for (int i = 0; i < 100; ++i) {
+            QTest::qWait(100);
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(&text, char('a' + i % 26));
+            QCoreApplication::processEvents(); // the repaint the key asks for
+            keys.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        app.watching = false;
+        keeper->waitForDisk();
+        std::sort(keys.begin(), keys.end());
+        const char* phase = copying ? "with-copies" : "without-copies";
+        report(qPrintable(QStringLiteral("key-median-%1").arg(phase)), keys[keys.size() / 2]);
+        report(qPrintable(QStringLiteral("key-95th-%1").arg(phase)), keys[keys.size() * 95 / 100]);
+        report(qPrintable(QStringLiteral("key-slowest-%1").arg(phase)), keys.back());
+        report(qPrintable(QStringLiteral("longest-other-work-%1").arg(phase)), app.longestOther);
+    }
+    std::printf("RESULT copies-written %lld\n", qlonglong(copies.size()));
+    return copies.isEmpty() ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     sinceMain.start();
-    QApplication app(argc, argv);
+    TimingApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (mode == QLatin1String("startup-bare"))
         return startupBare();
@@ -273,6 +347,8 @@ int main(int argc, char* argv[]) {
         return typingAfter(QString::fromLocal8Bit(argv[2]));
     if (mode == QLatin1String("open") && argc > 2)
         return openAndSave(QString::fromLocal8Bit(argv[2]));
+    if (mode == QLatin1String("typing-with-copies") && argc > 2)
+        return typingWithCopies(app, QString::fromLocal8Bit(argv[2]).toLongLong());
     if (mode == QLatin1String("keys") && argc > 2)
         return typeKeys(QString::fromLocal8Bit(argv[2]));
     if (mode == QLatin1String("hints"))
@@ -281,6 +357,6 @@ int main(int argc, char* argv[]) {
         return attachHighlighter(QString::fromLocal8Bit(argv[2]));
     std::fprintf(stderr, "usage: bench_editor startup-editor|startup-bare|startup-textbox|"
                          "typing-after open|paste|open <file>|keys <file>|hints|"
-                         "highlighter <file>\n");
+                         "highlighter <file>|typing-with-copies <megabytes>\n");
     return 2;
 }

@@ -59,6 +59,13 @@ for how in open paste; do
     echo "key-after-$how: $(figure "key-after-$how" 3 "$bench/bench_editor" typing-after "$how") ms"
 done
 
+echo "== Keys typed into a 10 MB unsaved text while recovery copies are written (median of 3 runs)"
+for run in 1 2 3; do "$bench/bench_editor" typing-with-copies 10 2>/dev/null >"$work/typing$run"; done
+for name in key-median-without-copies key-slowest-without-copies key-median-with-copies \
+    key-95th-with-copies key-slowest-with-copies longest-other-work-with-copies; do
+    echo "$name: $(cat "$work"/typing? | awk -v n="$name" '$1=="RESULT" && $2==n {print $3}' | median) ms"
+done
+
 # Other benchmarks of the build folder print their own figures.
 for other in "$bench"/bench_*; do
     [ -f "$other" ] && [ -x "$other" ] && [ "$(basename "$other")" != bench_editor ] || continue

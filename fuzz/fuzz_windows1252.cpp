@@ -1,6 +1,7 @@
 // The code page: every file comes back byte for byte (its line breaks as CR LF), the document
 // conversion agrees with its two halves, and no typed character is ever lost on the way out.
 #include "FuzzCheck.h"
+#include "text/FileEncoding.h"
 #include "text/Windows1252.h"
 
 #include <cstring>
@@ -76,10 +77,36 @@ void checkText(const QString& typed) {
                "%s: document and text encodings differ", shown(typed).constData());
 }
 
+// A file through the editor unchanged: a UTF-8 file keeps every byte (and its bare LF line
+// breaks), any other file keeps every byte with CR LF line breaks; saving adds one line break.
+void checkFile(const QByteArray& bytes) {
+    const DecodedFile decoded = decodeFile(bytes);
+    const QByteArray saved = encodeFile(decoded.editorText, decoded.encoding);
+    QByteArray expected = withCrLf(bytes) + "\r\n";
+    if (decoded.encoding.lineBreaks == FileEncoding::LineBreaks::Lf)
+        expected = bytes + "\n";
+    FUZZ_CHECK(saved == expected, "%s saved as %s", shown(bytes).constData(),
+               shown(saved).constData());
+}
+
+// Whatever is typed into a UTF-8 file comes back as typed (lone surrogates aside, which no
+// keyboard produces).
+void checkTypedIntoUtf8(const QString& typed) {
+    if (!typed.isValidUtf16())
+        return;
+    const FileEncoding utf8{FileEncoding::Kind::Utf8, false, FileEncoding::LineBreaks::CrLf};
+    const QByteArray saved = encodeFile(toEditorLineBreaks(typed), utf8);
+    const DecodedFile back = decodeFile(saved);
+    FUZZ_CHECK(back.editorText == toEditorLineBreaks(typed) + u'\n', "%s came back as %s",
+               shown(typed).constData(), shown(back.editorText).constData());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     checkText(vimla::fuzz::textFrom(data, size));
+    checkFile(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    checkTypedIntoUtf8(vimla::fuzz::textFrom(data, size));
     return 0;
 }

@@ -5,13 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace vimla::platform {
 
-enum class Buttons { Ok, YesNoCancel };
+enum class Buttons { Ok, YesNoCancel, YesNo };
 enum class Icon { None, Exclamation };
 enum class Answer { Ok, Yes, No, Cancel };
 
@@ -48,6 +49,12 @@ struct FolderContents {
     QStringList files;      // names of the ordinary files matching one of the patterns
 };
 
+// A lock file held by this program; released when the object goes.
+class HeldLock {
+public:
+    virtual ~HeldLock() = default;
+};
+
 // Everything the editor asks of the desktop: message boxes, file dialogs, the clipboard, files,
 // other programs and the screen. The windows never talk to these services directly, so a test
 // can script every answer.
@@ -78,6 +85,13 @@ public:
     virtual bool isWritableFolder(const QString& folder) = 0;
     // Creates the folder and its parents; true when it exists afterwards.
     virtual bool makeFolder(const QString& folder) = 0;
+    virtual bool removeFile(const QString& path) = 0;
+    // Replaces `to` in one step when it exists.
+    virtual bool renameFile(const QString& from, const QString& to) = 0;
+    // Takes the lock file at `path` for as long as the result lives: nullptr when a program
+    // that is still running holds it. A lock left by a program that ended without releasing it
+    // is taken over.
+    virtual std::unique_ptr<HeldLock> takeLock(const QString& path) = 0;
 
     // The root paths of the drives (mounted file systems) that can be read now, sorted, "/"
     // always first.
@@ -93,6 +107,8 @@ public:
 
     virtual QString applicationFolder() = 0;
     virtual QString userConfigFolder() = 0;
+    // Where the program keeps what is neither settings nor documents (recovery copies).
+    virtual QString userStateFolder() = 0;
 
     // Starts a program with its arguments, without a shell and without waiting for it.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;

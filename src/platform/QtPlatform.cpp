@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -16,6 +18,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -75,10 +79,24 @@ bool syncedToDisk(QFileDevice& file) {
 #endif
 }
 
+// A box or file dialog belongs to the window the pupil is in, or else to the program's frame:
+// never a free window that the frame could hide.
+QWidget* ownerFor(QWidget* parent) {
+    if (parent)
+        return parent;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && qobject_cast<QMainWindow*>(top))
+            return top;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
-    QMessageBox box(parent ? parent : QApplication::activeWindow());
+    QMessageBox box(ownerFor(parent));
     // The window system puts the program's name on a window without a title; a blank keeps the
     // title bar empty.
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral(" ") : message.title);
@@ -87,6 +105,9 @@ Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
     box.setIcon(message.icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     if (message.buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
+    } else if (message.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -103,12 +124,14 @@ Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
     case QMessageBox::Ok:
         return Answer::Ok;
     default:
+        if (message.buttons == Buttons::YesNo)
+            return Answer::No;
         return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
 }
 
 FileChoice QtPlatform::showFileDialog(const FileDialogRequest& request, QWidget* parent) {
-    QFileDialog dialog(parent ? parent : QApplication::activeWindow());
+    QFileDialog dialog(ownerFor(parent));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // the editor asks on its own
     const bool open = request.kind == FileDialogKind::Open;
@@ -204,6 +227,47 @@ QString QtPlatform::applicationFolder() {
 
 QString QtPlatform::userConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString QtPlatform::userStateFolder() {
+#ifdef Q_OS_UNIX
+    // Qt names no state folder before 6.7; this is where the desktop's rules put it.
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QLatin1Char('/') + QCoreApplication::applicationName();
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+#endif
+}
+
+namespace {
+
+class QtHeldLock : public HeldLock {
+public:
+    explicit QtHeldLock(const QString& path) : lock(path) {
+        // Only a lock whose program has gone counts as stale, never one that is merely old.
+        lock.setStaleLockTime(0);
+    }
+    QLockFile lock;
+};
+
+} // namespace
+
+std::unique_ptr<HeldLock> QtPlatform::takeLock(const QString& path) {
+    auto held = std::make_unique<QtHeldLock>(path);
+    if (!held->lock.tryLock(0))
+        return nullptr;
+    return held;
+}
+
+bool QtPlatform::removeFile(const QString& path) {
+    return QFile::remove(path);
+}
+
+bool QtPlatform::renameFile(const QString& from, const QString& to) {
+    // QFile::rename refuses an existing target; rename() replaces it with no moment between.
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {

@@ -23,6 +23,8 @@ public:
     std::optional<qint64> fileSize(const QString& path) override;
     bool isWritableFolder(const QString& folder) override;
     bool makeFolder(const QString& folder) override;
+    bool removeFile(const QString& path) override;
+    bool renameFile(const QString& from, const QString& to) override;
 
     QStringList drives() override;
     QString driveOf(const QString& folder) override;
@@ -32,6 +34,8 @@ public:
 
     QString applicationFolder() override;
     QString userConfigFolder() override;
+    QString userStateFolder() override;
+    std::unique_ptr<HeldLock> takeLock(const QString& path) override;
 
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QSize screenSize() override;

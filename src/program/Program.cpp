@@ -1,7 +1,9 @@
 #include "program/Program.h"
 
 #include "dialogs/DialogWindows.h"
+#include "recovery/RecoveryKeeper.h"
 #include "settings/SettingsWindows.h"
+#include "shell/WindowStacking.h"
 #include "templates/TemplateWindows.h"
 
 namespace vimla::program {
@@ -12,6 +14,8 @@ std::unique_ptr<shell::Editor> startProgram(platform::Platform& platform) {
     dialogs::registerDialogWindows(*editor);
     templates::registerTemplateWindows(*editor);
     editor->start();
+    shell::keepDialogsInSight(*editor);
+    recovery::keepRecoveryCopies(*editor);
     return editor;
 }
 

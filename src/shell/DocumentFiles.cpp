@@ -2,7 +2,7 @@
 
 #include "shell/DocumentWindow.h"
 #include "shell/Editor.h"
-#include "text/Windows1252.h"
+#include "text/FileEncoding.h"
 
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -52,11 +52,12 @@ void DocumentFiles::openChosenFile(const platform::FileChoice& choice) {
         m_editor.showFailure(QStringLiteral("Hittar inte filen"));
         return;
     }
-    QString contents = text::decodeDocument(*bytes);
+    text::DecodedFile contents = text::decodeFile(*bytes);
     bytes.reset(); // the bytes are no longer needed while the editor fills
-    m_editor.frmHtml().replaceAll(contents);
-    contents.clear();
+    m_editor.frmHtml().replaceAll(contents.editorText);
+    contents.editorText.clear();
     m_editor.setCurrentFileName(choice.fullPath);
+    m_editor.frmHtml().setEncoding(contents.encoding);
     m_editor.markUnchanged();
 }
 
@@ -107,8 +108,8 @@ SaveOutcome DocumentFiles::SparaSom() {
 }
 
 SaveOutcome DocumentFiles::SkrivFil(const QString& path) {
-    QByteArray bytes = text::encodeDocument(m_editor.txtHtml().document()->toRawText());
-    bytes += "\r\n";
+    const QByteArray bytes =
+        text::encodeFile(m_editor.txtHtml().document()->toRawText(), m_editor.frmHtml().encoding());
     if (m_editor.platform().writeFileAtomically(path, bytes) != platform::WriteResult::Written) {
         m_editor.showFailure(kSaveFailed);
         return SaveOutcome::Failed;

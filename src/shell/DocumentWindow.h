@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/HtmlTextBox.h"
+#include "text/FileEncoding.h"
 
 #include <QWidget>
 
@@ -30,6 +31,10 @@ public:
     // Whether the text wraps at any character because a line is too long to wrap at blanks.
     bool wrapsAnywhere() const;
 
+    // How the document's file is written; a document without a file is Windows-1252.
+    const text::FileEncoding& encoding() const { return m_encoding; }
+    void setEncoding(const text::FileEncoding& encoding) { m_encoding = encoding; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,6 +51,7 @@ private:
     Editor& m_editor;
     HtmlTextBox* m_txtHtml;
     Scanned m_scanned = Scanned::Nothing;
+    text::FileEncoding m_encoding;
 };
 
 } // namespace vimla::shell

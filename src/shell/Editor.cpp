@@ -65,6 +65,10 @@ QString Editor::currentFileName() {
 
 void Editor::setCurrentFileName(const QString& fileName) {
     frmHtml().setWindowTitle(fileName);
+    if (fileName != kNamnlos)
+        return;
+    frmHtml().setEncoding({}); // a document without a file is written as a new one
+    emit changesDropped();
 }
 
 QString Editor::statusText() const {
@@ -74,11 +78,13 @@ QString Editor::statusText() const {
 void Editor::markChanged() {
     m_state.strAndrad = kJa;
     m_mainWindow->setStatusText(kChangedStatus);
+    emit changeMarked();
 }
 
 void Editor::markUnchanged() {
     m_state.strAndrad.clear();
     m_mainWindow->setStatusText(QString());
+    emit changesDropped();
 }
 
 QString Editor::text() {
@@ -142,6 +148,7 @@ void Editor::documentWindowUnloaded() {
 
 void Editor::endProgram() {
     m_ending = true;
+    emit programEnding();
     m_platform.endProgram();
 }
 

@@ -77,6 +77,13 @@ public:
 signals:
     // A fresh document window was loaded (at start-up or after the pupil closed the last one).
     void documentWindowLoaded();
+    // The text has changes that are in no file; raised by every edit.
+    void changeMarked();
+    // The text that had changes is saved, or given up by the pupil's choice: the document was
+    // opened, closed, emptied or replaced by a new page.
+    void changesDropped();
+    // The program ends normally, by the pupil's command.
+    void programEnding();
 
 private:
     void loadDocumentWindow();

@@ -6,7 +6,7 @@ namespace vimla::shell {
 
 class Editor;
 
-// A dialog window: an ordinary, non-modal top-level window that is loaded when shown and
+// A dialog window: a non-modal window of the frame, placed over the frame, loaded when shown and
 // unloaded (deleted) when it closes. No button is a default or cancel button, so Enter and
 // Escape press nothing; "Avbryt" and the close box both end in afterCancel().
 class FormWindow : public QWidget {
@@ -30,10 +30,14 @@ protected:
     // dialog disabled the document window, so by default it is enabled again.
     virtual void afterCancel();
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void placeOverFrame();
+
     Editor& m_editor;
     bool m_unloading = false;
+    bool m_placed = false;
 };
 
 } // namespace vimla::shell

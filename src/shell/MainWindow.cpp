@@ -3,6 +3,7 @@
 #include "faces/ToolbarFaces.h"
 #include "shell/DocumentWindow.h"
 #include "shell/Editor.h"
+#include "shell/Shortcuts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,6 +25,7 @@ MainWindow::MainWindow(Editor& editor) : m_editor(editor), m_mdiArea(new QMdiAre
     createMenu();
     createToolbars();
     createStatusBar();
+    installShortcuts(*this, editor);
 }
 
 void MainWindow::createMenu() {

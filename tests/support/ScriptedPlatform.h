@@ -17,6 +17,7 @@ class ScriptedPlatform : public platform::QtPlatform {
     // Declared first: the folder paths below are initialised from them.
     QTemporaryDir m_applicationFolder;
     QTemporaryDir m_userConfigFolder;
+    QTemporaryDir m_userStateFolder;
 
 public:
     // Scripting.
@@ -27,6 +28,7 @@ public:
     bool reallyStartPrograms = false;         // start the program for real instead
     QString applicationFolderPath = m_applicationFolder.path();
     QString userConfigFolderPath = m_userConfigFolder.path();
+    QString userStateFolderPath = m_userStateFolder.path();
     // What each folder holds, files of every kind; a folder missing here cannot be read.
     QMap<QString, platform::FolderContents> folders{{QStringLiteral("/"), {}}};
     QStringList driveList{QStringLiteral("/")};
@@ -63,6 +65,7 @@ public:
     QString currentFolder() override { return currentFolderPath; }
     QString applicationFolder() override { return applicationFolderPath; }
     QString userConfigFolder() override { return userConfigFolderPath; }
+    QString userStateFolder() override { return userStateFolderPath; }
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QSize screenSize() override { return screen; }
     void endProgram() override { ++endProgramCalls; }
