@@ -232,7 +232,7 @@ private slots:
         h.state().strAndrad.clear();
         h.platform.setClipboardText(QStringLiteral("förut"));
         if (window == "frmInst") // from the menu, which leaves the document window enabled
-            h.editor().mnuInställningar_Click();
+            h.editor().mdiForm1().mnuInställningar_Click();
         QWidget* shown =
             window == "frmInst" ? ProgramHarness::activate(h.find(window)) : h.showDialog(window);
         QVERIFY(shown);
