@@ -140,12 +140,12 @@ void ProgramHarness::verifyKeysPressNothing(QWidget* window) {
     }
 }
 
-void ProgramHarness::verifyOnlyFailure(const QString& text) {
+void ProgramHarness::verifyOnlyFailure(const QString& text, const QString& title) {
     QCOMPARE(platform.messageTexts(), QStringList{text});
     const vimla::platform::Message& shown = platform.messages.first();
     QVERIFY(shown.icon == vimla::platform::Icon::Exclamation &&
             shown.buttons == vimla::platform::Buttons::Ok);
-    QCOMPARE(shown.title, QStringLiteral("Vimlaskolans HTML-editor"));
+    QCOMPARE(shown.title, title);
 }
 
 void ProgramHarness::verifyDocumentBack() {

@@ -52,8 +52,9 @@ public:
     // the window stays, the document keeps its text and selection, and no list of a box grows
     // (each editable box has "3" typed into it first).
     void verifyKeysPressNothing(QWidget* window);
-    // Checks that exactly one message was shown: `text`, exclamation mark, OK, program title.
-    void verifyOnlyFailure(const QString& text);
+    // Checks that exactly one message was shown: `text`, exclamation mark, OK, and the title.
+    void verifyOnlyFailure(const QString& text,
+                           const QString& title = QStringLiteral("Vimlaskolans HTML-editor"));
     // Checks that the document window is enabled and has the keyboard focus again.
     void verifyDocumentBack();
     // The fields (line edits and boxes) of the window that no label names for screen readers.
