@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/Files.h"
 #include "support/ScriptedPlatform.h"
 
 #include "program/Program.h"
@@ -14,22 +15,6 @@
 #include <utility>
 
 namespace vimla::testing {
-
-inline QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-// Every entry of a folder, hidden ones included: leftovers of a failed save show up here.
-inline QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
 
 // A scripted platform whose disk can fill up part way through a write, and whose chosen file
 // can change between the file dialog and the read.
