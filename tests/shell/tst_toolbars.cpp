@@ -193,20 +193,12 @@ private slots:
     void dialogButtonShowsOneWindow_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("name");
-        QTest::newRow("frmBody") << "Nytt dokument"
-                                 << "frmBody";
-        QTest::newRow("frmFont") << "Teckensnitt"
-                                 << "frmFont";
-        QTest::newRow("frmLista") << "Infoga lista"
-                                  << "frmLista";
-        QTest::newRow("frmLank") << "Infoga länk"
-                                 << "frmLank";
-        QTest::newRow("frmBild") << "Infoga bild"
-                                 << "frmBild";
-        QTest::newRow("frmTabell") << "Infoga tabell"
-                                   << "frmTabell";
-        QTest::newRow("frmRamar") << "Ramar"
-                                  << "frmRamar";
+        for (const char* pair :
+             {"Nytt dokument=frmBody", "Teckensnitt=frmFont", "Infoga lista=frmLista",
+              "Infoga länk=frmLank", "Infoga bild=frmBild", "Infoga tabell=frmTabell",
+              "Ramar=frmRamar"})
+            QTest::newRow(pair) << QString(pair).section('=', 0, 0)
+                                << QString(pair).section('=', 1);
     }
     // A stand-in for the dialog, with a field to hold some contents.
     void dialogButtonShowsOneWindow() {

@@ -38,16 +38,22 @@ platform::FileChoice ScriptedPlatform::showFileDialog(const platform::FileDialog
 }
 
 void ScriptedPlatform::clearClipboard() {
+    if (realClipboard)
+        return QtPlatform::clearClipboard();
     clipboard.clear();
     clipboardHasText = false;
 }
 
 void ScriptedPlatform::setClipboardText(const QString& text) {
+    if (realClipboard)
+        return QtPlatform::setClipboardText(text);
     clipboard = text;
     clipboardHasText = true;
 }
 
 QString ScriptedPlatform::clipboardText() {
+    if (realClipboard)
+        return QtPlatform::clipboardText();
     return clipboardHasText ? clipboard : QString();
 }
 

@@ -34,6 +34,7 @@ public:
     QStringList driveList{QStringLiteral("/")};
     QString currentFolderPath = QStringLiteral("/");
     QSize screen{1280, 800};
+    bool realClipboard = false; // the desktop's clipboard instead of one in memory
 
     // Records.
     QList<platform::Message> messages;
