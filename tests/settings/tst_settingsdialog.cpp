@@ -45,16 +45,6 @@ QByteArray settingsWith(const QString& browser) {
     return " 12\r\nArial\r\n" + browser.toUtf8() + "\r\n";
 }
 
-// Optionally keeps the application folder read-only, as an installed program's would be.
-class InstalledPlatform : public ScriptedPlatform {
-public:
-    bool installed = false;
-    bool isWritableFolder(const QString& folder) override {
-        return !(installed && folder == applicationFolderPath) &&
-               ScriptedPlatform::isWritableFolder(folder);
-    }
-};
-
 } // namespace
 
 class TestSettingsDialog : public QObject {
@@ -174,13 +164,13 @@ private slots:
     // Half a point is kept in the font and rounded to even in the count; the file is Windows-1252.
     void roundTripThroughTheFile() {
         QFETCH(QString, folder);
-        InstalledPlatform first;
+        ScriptedPlatform first;
         first.userConfigFolderPath += "/not/yet/there";
         if (folder == "user") // a folder inside a file can never be made
             first.applicationFolderPath = QCoreApplication::applicationFilePath() + "/app";
         const QByteArray shipped("10\r\nCourier New\r\n\r\n");
         if (folder == "installed") {
-            first.installed = true;
+            first.applicationFolderWritable = false;
             QFile file(QDir(first.applicationFolderPath).filePath("vimlahtml.ini"));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(shipped) == shipped.size());
         }

@@ -1,7 +1,8 @@
 // What the settings dialog accepts: the size text, the browser, and the texts the file can hold.
 #include "settings/BrowserCheck.h"
 #include "settings/PointSizeText.h"
-#include "settings/SettingsWriter.h"
+#include "shell/SettingsStore.h"
+#include "support/Files.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QDir>
@@ -82,12 +83,51 @@ private slots:
         QFETCH(QString, browser);
         QFETCH(QByteArray, file);
         vimla::testing::ScriptedPlatform platform;
-        QFile written(QDir(platform.applicationFolderPath).filePath("vimlahtml.ini"));
-        QCOMPARE(writeSettingsFile(platform, {size, font, browser}) ==
+        QCOMPARE(vimla::shell::SettingsStore::save(platform, {size, font, browser}) ==
                      vimla::platform::WriteResult::Written,
                  !file.isEmpty());
-        QVERIFY(written.open(QIODevice::ReadOnly) == !file.isEmpty());
-        QCOMPARE(written.readAll(), file);
+        QCOMPARE(vimla::testing::contentsOf(platform.applicationFolderPath + "/vimlahtml.ini"),
+                 file);
+    }
+
+    // Where the settings are read and written: the application's folder, unless it cannot be
+    // written, or the pupil has a file of their own and the application's folder is read-only.
+    void location_data() {
+        QTest::addColumn<QString>(
+            "setup"); // "w": the application folder writable, "a": it has a
+                      // file, "u": the user folder has one, "-": no user folder
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("written");
+        const auto row = [](const char* name, const char* setup, const char* read,
+                            const char* written) {
+            QTest::newRow(name) << QString(setup) << QString(read) << QString(written);
+        };
+        row("application folder", "wa", "a", "a");
+        row("application folder, the pupil's file ignored", "wau", "a", "a");
+        row("no file in the application folder: the pupil's", "wu", "u", "a");
+        row("installed with a file", "a", "a", "u");
+        row("installed with a file, the pupil has one", "au", "u", "u");
+        row("installed without a file: the user folder, made when needed", "", "", "u");
+        row("no user folder", "-a", "a", "a");
+    }
+    void location() {
+        QFETCH(QString, setup);
+        vimla::testing::ScriptedPlatform platform;
+        platform.applicationFolderWritable = setup.contains('w');
+        const QString app = platform.applicationFolderPath + "/vimlahtml.ini";
+        const QString user = platform.userConfigFolderPath + "/inst/vimlahtml.ini";
+        if (setup.contains('a'))
+            vimla::testing::writeBytes(app, "1,a,");
+        QDir().mkpath(platform.userConfigFolderPath + (setup.contains('u') ? "/inst" : ""));
+        if (setup.contains('u'))
+            vimla::testing::writeBytes(user, "1,u,");
+        platform.userConfigFolderPath =
+            setup.contains('-') ? QString() : platform.userConfigFolderPath + "/inst";
+        QTEST(vimla::shell::SettingsStore::load(platform).fontName.value_or(""), "read");
+        QCOMPARE(vimla::shell::SettingsStore::save(platform, {"2", "ny", ""}),
+                 vimla::platform::WriteResult::Written);
+        QFETCH(QString, written);
+        QCOMPARE(vimla::testing::contentsOf(written == "a" ? app : user), "2\r\nny\r\n\r\n");
     }
 };
 
