@@ -42,8 +42,12 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, message);
         writeBytes(path("sida.html"), "<P>sida\r\n");
+        writeBytes(path("stor.html"), "<P>sida\r\n");
         QDir(m_dir->path()).mkdir("mapp");
         ProgramHarness h;
+        QFETCH(qint64, size);
+        if (size > 0)
+            h.platform.reportedFileSize = size;
         h.editor().setText("eget");
         h.editor().markUnchanged();
         h.platform.fileChoices << (chosen.isEmpty()      ? FileChoice::cancel()

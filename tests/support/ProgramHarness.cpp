@@ -77,6 +77,16 @@ QString ProgramHarness::path(const QString& folder, const QString& name) {
     return QDir(folder).filePath(name);
 }
 
+void ProgramHarness::open(const QString& path) {
+    platform.fileChoices.enqueue(ScriptedPlatform::choose(path));
+    m_editor->files().Oppna();
+}
+
+QStringList ProgramHarness::documentState() {
+    return {m_editor->currentFileName(), state().strAndrad, state().strAvbrutet,
+            m_editor->statusText(), m_editor->text()};
+}
+
 QWidget* ProgramHarness::showDialog(const QString& name) {
     return activate(m_editor->windows().showDialog(name));
 }

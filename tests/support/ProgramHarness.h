@@ -37,6 +37,10 @@ public:
     bool hasSelection();
 
     static QString path(const QString& folder, const QString& name);
+    // Opens the file through "Öppna" and its dialog.
+    void open(const QString& path);
+    // What the pupil sees of the document: name, flags, status and text.
+    QStringList documentState();
 
     // Shows a dialog as its toolbar button does and waits until it is the active window.
     QWidget* showDialog(const QString& name);
