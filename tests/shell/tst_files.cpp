@@ -27,16 +27,19 @@ private slots:
     void open_data() {
         QTest::addColumn<QString>("chosen"); // "": the dialog is cancelled
         QTest::addColumn<QString>("message");
-        QTest::newRow("a file opens") << "sida.html"
-                                      << "";
-        QTest::newRow("cancelled") << ""
-                                   << "";
-        QTest::newRow("the dialog gives an empty path") << "<empty>"
-                                                        << "";
-        QTest::newRow("missing file") << "borta.html"
-                                      << "Hittar inte filen";
-        QTest::newRow("a folder") << "mapp"
-                                  << "Hittar inte filen";
+        QTest::addColumn<qint64>("size"); // the size the platform reports; 0: the real one
+        const auto row = [](const char* name, const char* chosen, const char* message = "",
+                            qint64 size = 0) {
+            QTest::newRow(name) << QString(chosen) << QString(message) << size;
+        };
+        row("a file opens", "sida.html");
+        row("said to be 256 MiB: opens", "sida.html", "", 256LL << 20);
+        row("a byte more: too large", "stor.html", "Filen är för stor för att öppnas.",
+            (256LL << 20) + 1);
+        row("cancelled", "");
+        row("the dialog gives an empty path", "<empty>");
+        row("missing file", "borta.html", "Hittar inte filen");
+        row("a folder", "mapp", "Hittar inte filen");
     }
     void open() {
         QFETCH(QString, chosen);
