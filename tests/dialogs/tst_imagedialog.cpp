@@ -188,14 +188,13 @@ private slots:
 
     void closePaths_data() {
         QTest::addColumn<QString>("text");
-        for (const char* path :
-             {"frmBild cmdAvbryt", "frmBild close box", "frmStor cmdOk", "frmStor close box"})
+        for (const char* path : {"frmStor cmdOk", "frmStor close box"})
             QTest::newRow(path) << "ab XY cd";
         QTest::newRow("frmBild cmdOk") << R"(ab <IMG SRC="bilder/red.gif" WIDTH=100 BORDER=0> cd)";
     }
 
     // Each window closes alone: frmBild gives the document back, the viewer never touches it.
-    // Before, Enter and Escape press nothing in either.
+    // Before, Enter and Escape press nothing in the viewer (the window table covers frmBild).
     void closePaths() {
         QFETCH(QString, text);
         const QString form = QString(QTest::currentDataTag()).section(u' ', 0, 0);
@@ -208,7 +207,6 @@ private slots:
         doubleClickPreview();
         QPointer<QWidget> frmStor = viewer();
         m_h->verifyKeysPressNothing(frmStor);
-        m_h->verifyKeysPressNothing(m_dialog);
 
         QPointer<QWidget> closing = form == "frmBild" ? m_dialog.data() : frmStor.data();
         QPointer<QWidget> staying = form == "frmBild" ? frmStor.data() : m_dialog.data();

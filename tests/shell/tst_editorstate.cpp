@@ -19,7 +19,6 @@ private slots:
     void noBreakSpaceAndLineBreaksSurviveSelection();
     void veryLongLinesWrapAnywhere_data();
     void veryLongLinesWrapAnywhere();
-    void caretStopsBlinkingOnAVeryLongLine();
 };
 
 void TestEditorState::editsMarkChanged_data() {
@@ -154,35 +153,6 @@ void TestEditorState::veryLongLinesWrapAnywhere() {
     h.editor().setText("ny text"); // a new text wraps at blanks again
     QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     QCOMPARE(QApplication::cursorFlashTime(), desktopFlashTime);
-}
-
-namespace {
-struct TimerEventCounter : QObject {
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        count += event->type() == QEvent::Timer;
-        return false;
-    }
-};
-} // namespace
-
-// Each blink of the caret lays its whole line out again: on a very long line it must not blink.
-void TestEditorState::caretStopsBlinkingOnAVeryLongLine() {
-    QApplication::setCursorFlashTime(100);
-    ProgramHarness h;
-    QVERIFY(ProgramHarness::activate(&h.editor().mdiForm1()));
-    h.txtHtml().setFocus();
-    QObject* textControl = h.txtHtml().findChild<QObject*>(); // the caret's owner
-    for (QObject* child : h.txtHtml().findChildren<QObject*>())
-        textControl = child->inherits("QWidgetTextControl") ? child : textControl;
-    TimerEventCounter blinks;
-    textControl->installEventFilter(&blinks);
-    QTRY_VERIFY(blinks.count > 1);
-    h.editor().writeSelectedText(QString(20000, 'a'));
-    QTest::qWait(10); // the text box learns of the new rate when the edit is done
-    blinks.count = 0;
-    QTest::qWait(300);
-    QCOMPARE(blinks.count, 0);
 }
 
 QTEST_MAIN(TestEditorState)
