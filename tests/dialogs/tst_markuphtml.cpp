@@ -1,3 +1,5 @@
+// Mutants that change nothing: the sizes reserved for a list, and 1 as the column count of a
+// table without rows (its columns are multiplied by no rows).
 #include "dialogs/MarkupHtml.h"
 
 #include <QTest>

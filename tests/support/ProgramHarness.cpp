@@ -73,10 +73,6 @@ bool ProgramHarness::hasSelection() {
     return txtHtml().textCursor().hasSelection();
 }
 
-QString ProgramHarness::path(const QString& folder, const QString& name) {
-    return QDir(folder).filePath(name);
-}
-
 void ProgramHarness::open(const QString& path) {
     platform.fileChoices.enqueue(ScriptedPlatform::choose(path));
     m_editor->files().Oppna();

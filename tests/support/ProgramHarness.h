@@ -36,7 +36,6 @@ public:
     int caret();
     bool hasSelection();
 
-    static QString path(const QString& folder, const QString& name);
     // Opens the file through "Öppna" and its dialog.
     void open(const QString& path);
     // What the pupil sees of the document: name, flags, status and text.

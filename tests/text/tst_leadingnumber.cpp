@@ -1,5 +1,8 @@
 // The number rules every field shares: the number a text starts with, the count it rounds to,
 // and a number written with its sign place.
+// Mutants that change nothing: an exponent without digits set to 1 instead of 0 (it only counts
+// for a number out of range, which is never near 0 or 1); "value <= 0" for the sign (0 returned
+// before).
 #include "text/Colours.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"
@@ -78,6 +81,8 @@ private slots:
         row("out of range: 400 digits", QString(400, u'9'), kOut, kNone);
         row("out of range: 400 digits, e-50", QString(400, u'9') + "e-50", kOut, kNone);
         row("out of range: point, zeros, e400", "0.0001e400", kOut, kNone);
+        row("out of range: point, 400 digits, e309", "0." + QString(400, u'9') + "e309", kOut,
+            kNone);
     }
     void numberAndCount() {
         QFETCH(QString, text);

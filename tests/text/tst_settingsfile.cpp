@@ -1,3 +1,5 @@
+// Mutants that change nothing: the reserved size of the written text, and "<=" for the end of a
+// size field while reading it (the character there ended the field: never a digit or a sign).
 #include "text/SettingsFile.h"
 
 #include <QTest>

@@ -1,5 +1,7 @@
 // Document bytes to editor text and back: the code page, references for what it cannot hold,
 // line breaks, and the long-line rule that decides how a text is shown.
+// Mutants that change nothing: "size < limit" for the early answer (the loop gives the same), and
+// byte 0 sent down the reference path in encodeDocument (which writes the same byte).
 #include "text/LongLines.h"
 #include "text/Windows1252.h"
 
