@@ -5,11 +5,8 @@
 #include "support/Files.h"
 #include "support/ProgramHarness.h"
 
-#include <QDir>
-
 #include <QApplication>
-#include <QFont>
-#include <QPlainTextEdit>
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStorageInfo>
