@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStorageInfo>
