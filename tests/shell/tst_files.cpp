@@ -169,7 +169,7 @@ private slots:
         QTest::newRow("parent is a file") << "fil.txt/sida.html";
         QTest::newRow("folder missing") << "saknas/sida.html";
         QTest::newRow("the dialog gives an empty path") << "";
-        QTest::newRow("the dialog gives a folder without a file name") << "/";
+        QTest::newRow("the dialog gives a path without a file name") << "/";
     }
     void failedWriteKeepsEverything() {
         QFETCH(QString, target);
@@ -178,7 +178,7 @@ private slots:
         ProgramHarness h;
         ProgramHarness::type(&h.txtHtml(), "ny");
         h.platform.fileChoices << (target.isEmpty() ? FileChoice{false, {}, {}}
-                                   : target == "/"  ? FileChoice{false, path("/"), {}}
+                                   : target == "/"  ? FileChoice{false, path("ny.html"), {}}
                                                     : ScriptedPlatform::choose(path(target)));
         h.platform.answers << Answer::Yes; // replaces the existing sida.html
         h.platform.failingWrites = target == "sida.html";
