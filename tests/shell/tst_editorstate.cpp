@@ -1,4 +1,3 @@
-#include "shell/FormWindow.h"
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
@@ -14,8 +13,6 @@ class TestEditorState : public QObject {
 private slots:
     void editsMarkChanged_data();
     void editsMarkChanged();
-    void editorAvAndPa();
-    void windowRegistryKeepsOneInstance();
     void noBreakSpaceAndLineBreaksSurviveSelection();
     void veryLongLinesWrapAnywhere_data();
     void veryLongLinesWrapAnywhere();
@@ -48,46 +45,6 @@ void TestEditorState::editsMarkChanged() {
         h.txtHtml().setFont(QFont("Arial", 20));
     QFETCH(bool, changed);
     QCOMPARE(h.state().strAndrad + h.editor().statusText(), changed ? "jaÄndrad" : "");
-}
-
-void TestEditorState::editorAvAndPa() {
-    ProgramHarness h;
-    h.editor().EditorAv();
-    QVERIFY(!h.editor().frmHtml().isEnabled());
-    QVERIFY(!h.txtHtml().isEnabled());
-    // Programs may still write into the disabled document.
-    h.editor().writeSelectedText("<HR>");
-    QCOMPARE(h.editor().text(), QString("<HR>"));
-    h.editor().EditorPa();
-    QVERIFY(h.editor().frmHtml().isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return h.txtHtml().hasFocus(); }, 1000));
-}
-
-namespace {
-
-class Probe : public shell::FormWindow {
-public:
-    explicit Probe(shell::Editor& editor) : FormWindow(editor, "frmProbe", "Prov") {}
-};
-
-} // namespace
-
-void TestEditorState::windowRegistryKeepsOneInstance() {
-    ProgramHarness h;
-    int created = 0;
-    h.editor().windows().registerWindow("frmProbe", [&](shell::Editor& e) {
-        ++created;
-        return new Probe(e);
-    });
-    QVERIFY(!h.editor().windows().show("frmOkänd"));
-    QWidget* first = h.editor().windows().showDialog("frmProbe");
-    QVERIFY(first && first->isVisible() && first->isWindow());
-    QCOMPARE(first->windowTitle(), "Prov");
-    QCOMPARE(h.editor().windows().showDialog("frmProbe"), first);
-    static_cast<shell::FormWindow*>(first)->unload();
-    QVERIFY(!h.editor().windows().open("frmProbe"));
-    QVERIFY(h.editor().windows().show("frmProbe"));
-    QCOMPARE(created, 2);
 }
 
 void TestEditorState::noBreakSpaceAndLineBreaksSurviveSelection() {
