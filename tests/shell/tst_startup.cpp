@@ -1,3 +1,5 @@
+// Mutants that change nothing: the ending flag set as the editor is destroyed (destroying the
+// windows sends them no close event, so they would ask nothing either way).
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
