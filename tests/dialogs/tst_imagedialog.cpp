@@ -1,5 +1,6 @@
 #include "dialogs/FrmBild.h"
 #include "dialogs/PictureBox.h"
+#include "support/Files.h"
 #include "support/ProgramHarness.h"
 
 #include <QBuffer>
@@ -28,14 +29,7 @@ const QString kFailure = QStringLiteral("Fel vid visning av bild!");
 const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 160, 0), kWhite(255, 255, 255);
 
 QByteArray fixtureBytes(const QString& name) {
-    QFile file(QStringLiteral(FIXTURES "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return vimla::testing::contentsOf(QStringLiteral(FIXTURES "/") + name);
 }
 
 QByteArray jpegBytes(QSize size) {
@@ -88,7 +82,8 @@ private slots:
         addFile("Gron.JPG", jpegBytes({300, 200}));
         addFile("gron.jpeg", jpegBytes({30, 20}));
         QVERIFY(QDir(m_folder->path()).mkdir("Bilder"));
-        writeBytes(m_folder->filePath("Bilder/hav.gif"), fixtureBytes("blue.gif"));
+        QVERIFY(vimla::testing::writeBytes(m_folder->filePath("Bilder/hav.gif"),
+                                           fixtureBytes("blue.gif")));
         platform.folders[m_folder->filePath("Bilder")] = {{}, {"hav.gif"}};
         m_dialog = qobject_cast<FrmBild*>(m_h->showDialog("frmBild"));
         QVERIFY(m_dialog);
@@ -269,7 +264,7 @@ private slots:
 private:
     // A picture file in the start folder, on the disk and in its listing.
     void addFile(const QString& name, const QByteArray& bytes) {
-        writeBytes(m_folder->filePath(name), bytes);
+        QVERIFY(vimla::testing::writeBytes(m_folder->filePath(name), bytes));
         m_h->platform.folders[m_folder->path()].files << name;
     }
     void select(const QString& fileName) {

@@ -1,5 +1,6 @@
 #include "program/Program.h"
 #include "shell/MainWindow.h"
+#include "support/Files.h"
 #include "support/ProgramHarness.h"
 
 #include <QComboBox>
@@ -37,8 +38,7 @@ void replaceText(const char* box, const QString& text) {
 }
 
 QByteArray settingsFileIn(const QString& folder) {
-    QFile file(QDir(folder).filePath("vimlahtml.ini"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+    return testing::contentsOf(QDir(folder).filePath("vimlahtml.ini"));
 }
 
 QByteArray settingsWith(const QString& browser) {
