@@ -220,6 +220,24 @@ private slots:
         QCOMPARE(h.editor().text().count(frameset), window == "frmRam3" && columns ? 2 : 1);
     }
 
+    // The fields sit at the edges of the preview they divide: the columns' above it side by side,
+    // the rows' left of it one above the other.
+    void fieldsBesideThePreview() {
+        ProgramHarness h;
+        QWidget* dialog = openDialog(h, "frmRam3");
+        const auto place = [&](const char* name) {
+            const QWidget* widget = h.find(name);
+            return QRect(widget->mapTo(dialog, QPoint()), widget->size());
+        };
+        const QRect preview = place("Frame1"), left = place("txtVanster"),
+                    right = place("txtHoger");
+        const QRect upper = place("txtOvre"), lower = place("txtUndre");
+        QVERIFY(left.bottom() < preview.top() && left.left() >= preview.left());
+        QVERIFY(left.top() == right.top() && left.right() < right.left());
+        QVERIFY(upper.right() < preview.left() && upper.top() >= preview.top());
+        QVERIFY(upper.left() == lower.left() && upper.bottom() < lower.top());
+    }
+
     void chooserHandsOver_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QList<int>>("keys"); // pressed on the option; none means a click
