@@ -1,5 +1,7 @@
 // The new-document dialog, the frame layout chooser and the frame set dialogs as a pupil uses
 // them: fields typed key by key, the unsaved-changes question answered through the platform.
+// Mutants that change nothing a pupil can tell: a percent field one pixel wider at most, and its
+// caption spanning a third column that holds nothing.
 #include "support/ProgramHarness.h"
 #include "templates/FramePreview.h"
 #include "templates/LockableComboBox.h"
