@@ -59,6 +59,10 @@ private slots:
         QCOMPARE(size->currentText() + "|" + font->currentText(), " 12|Arial");
         QCOMPARE(size->currentIndex() + font->currentIndex(), -2); // nothing chosen in the lists
         QCOMPARE(find<QLineEdit>("txtwebblasare")->text(), QString());
+        for (const char* pair :
+             {"Label1=cboTextStorlek", "Label2=cboTsnitt", "Label3=txtwebblasare"})
+            QCOMPARE(find(QByteArray(pair).split('=')[0])->geometry().center().y(),
+                     find(QByteArray(pair).split('=')[1])->geometry().center().y()); // level
         QVERIFY(h.txtHtml().isEnabled());
         click("cmdOk");
         QVERIFY(!settingsOpen());
@@ -113,7 +117,14 @@ private slots:
         h.platform.fileChoices << FileChoice::cancel() << ScriptedPlatform::choose("/b/konqueror")
                                << FileChoice{false, {}, {}};
         click("cmdBladdra");
-        QCOMPARE(find<QLineEdit>("txtwebblasare")->text(), QString()); // nothing browsed yet
+        QCOMPARE(find<QLineEdit>("txtwebblasare")->text(), QString());
+        for (const char* pair :
+             {"Label1=cboTextStorlek", "Label2=cboTsnitt", "Label3=txtwebblasare"})
+            QCOMPARE(find(QByteArray(pair).split('=')[0])->geometry().center().y(),
+                     find(QByteArray(pair).split('=')[1])
+                         ->geometry()
+                         .center()
+                         .y()); // level // nothing browsed yet
         click("cmdBladdra");
         click("cmdBladdra");
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString("/b/konqueror"));

@@ -1,4 +1,7 @@
 // What the settings dialog accepts: the size text, the browser, and the texts the file can hold.
+// Mutants that change nothing: "ok" starting true (the conversion always sets it); in the dialog's
+// layout the size box a character wider, the browse button a row lower below an empty row, and
+// the field column not stretching (the dialog keeps its size).
 #include "settings/BrowserCheck.h"
 #include "settings/PointSizeText.h"
 #include "shell/SettingsStore.h"
