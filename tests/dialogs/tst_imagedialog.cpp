@@ -1,5 +1,6 @@
 #include "dialogs/FrmBild.h"
 #include "dialogs/PictureBox.h"
+#include "support/Files.h"
 #include "support/ProgramHarness.h"
 
 #include <QBuffer>
@@ -28,14 +29,7 @@ const QString kFailure = QStringLiteral("Fel vid visning av bild!");
 const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 160, 0), kWhite(255, 255, 255);
 
 QByteArray fixtureBytes(const QString& name) {
-    QFile file(QStringLiteral(FIXTURES "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return vimla::testing::contentsOf(QStringLiteral(FIXTURES "/") + name);
 }
 
 QByteArray jpegBytes(QSize size) {
@@ -88,7 +82,8 @@ private slots:
         addFile("Gron.JPG", jpegBytes({300, 200}));
         addFile("gron.jpeg", jpegBytes({30, 20}));
         QVERIFY(QDir(m_folder->path()).mkdir("Bilder"));
-        writeBytes(m_folder->filePath("Bilder/hav.gif"), fixtureBytes("blue.gif"));
+        QVERIFY(vimla::testing::writeBytes(m_folder->filePath("Bilder/hav.gif"),
+                                           fixtureBytes("blue.gif")));
         platform.folders[m_folder->filePath("Bilder")] = {{}, {"hav.gif"}};
         m_dialog = qobject_cast<FrmBild*>(m_h->showDialog("frmBild"));
         QVERIFY(m_dialog);
@@ -108,19 +103,11 @@ private slots:
         auto fails = [](const char* name, const QString& fileName, const QByteArray& bytes = {}) {
             QTest::newRow(name) << fileName << bytes << QColor() << QSize();
         };
-        const QByteArray jpeg = jpegBytes({300, 200});
         QTest::newRow("GIF") << "red.gif" << QByteArray() << kRed << QSize(8, 6);
         QTest::newRow("upper-case GIF") << "ROD.GIF" << QByteArray() << kRed << QSize(8, 6);
         QTest::newRow("JPEG larger than the box: cut off, not scaled")
             << "Gron.JPG" << QByteArray() << kGreen << QSize(300, 200);
-        QTest::newRow("JPEG with bytes after its end")
-            << "lang.jpg" << jpeg + QByteArray(100, '\0') << kGreen << QSize(300, 200);
         fails("random bytes", "slump.gif", randomBytes());
-        fails("header claiming 65535 x 65535", "jatte.gif", fixtureBytes("huge-header.gif"));
-        fails("truncated JPEG", "halv.jpg", jpeg.left(jpeg.size() * 2 / 3));
-        fails("GIF cut short", "kort.gif", fixtureBytes("red.gif").left(20));
-        fails("a format not offered", "svg.gif", "<svg xmlns='http://www.w3.org/2000/svg'/>");
-        fails("empty file", "tom.jpg");
         fails("file gone since the listing", "borta.gif");
         fails("replaced by a pipe since the listing", "ror.gif");
     }
@@ -188,14 +175,13 @@ private slots:
 
     void closePaths_data() {
         QTest::addColumn<QString>("text");
-        for (const char* path :
-             {"frmBild cmdAvbryt", "frmBild close box", "frmStor cmdOk", "frmStor close box"})
+        for (const char* path : {"frmStor cmdOk", "frmStor close box"})
             QTest::newRow(path) << "ab XY cd";
         QTest::newRow("frmBild cmdOk") << R"(ab <IMG SRC="bilder/red.gif" WIDTH=100 BORDER=0> cd)";
     }
 
     // Each window closes alone: frmBild gives the document back, the viewer never touches it.
-    // Before, Enter and Escape press nothing in either.
+    // Before, Enter and Escape press nothing in the viewer (the window table covers frmBild).
     void closePaths() {
         QFETCH(QString, text);
         const QString form = QString(QTest::currentDataTag()).section(u' ', 0, 0);
@@ -208,7 +194,6 @@ private slots:
         doubleClickPreview();
         QPointer<QWidget> frmStor = viewer();
         m_h->verifyKeysPressNothing(frmStor);
-        m_h->verifyKeysPressNothing(m_dialog);
 
         QPointer<QWidget> closing = form == "frmBild" ? m_dialog.data() : frmStor.data();
         QPointer<QWidget> staying = form == "frmBild" ? frmStor.data() : m_dialog.data();
@@ -279,7 +264,7 @@ private slots:
 private:
     // A picture file in the start folder, on the disk and in its listing.
     void addFile(const QString& name, const QByteArray& bytes) {
-        writeBytes(m_folder->filePath(name), bytes);
+        QVERIFY(vimla::testing::writeBytes(m_folder->filePath(name), bytes));
         m_h->platform.folders[m_folder->path()].files << name;
     }
     void select(const QString& fileName) {

@@ -3,8 +3,10 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,8 +27,8 @@ private slots:
     void readFolderListsPicturesAndVisibleFolders();
     void drivesStartAtTheRoot();
     void startProgramFailsWithoutProgram_data();
-    void pictureLimitsAreCheckedBeforeDecoding_data();
-    void pictureLimitsAreCheckedBeforeDecoding();
+    void pictures_data();
+    void pictures();
     void startProgramFailsWithoutProgram();
 
 private:
@@ -137,26 +139,64 @@ void TestQtPlatform::startProgramFailsWithoutProgram() {
     QVERIFY(!m_platform.startProgram(program, {"/tmp/a b.html"}));
 }
 
-void TestQtPlatform::pictureLimitsAreCheckedBeforeDecoding_data() {
-    QTest::addColumn<PictureLimits>("limits");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("within the limits") << PictureLimits{} << true;
-    QTest::newRow("too many pixels") << PictureLimits{30 * 20 - 1, 20'000, 1 << 20, 10} << false;
-    QTest::newRow("a side too long") << PictureLimits{50'000'000, 29, 1 << 20, 10} << false;
-    QTest::newRow("file too large") << PictureLimits{50'000'000, 20'000, 10, 10} << false;
+namespace {
+
+QByteArray fixture(const char* name) {
+    QFile file(QStringLiteral(FIXTURES "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void TestQtPlatform::pictureLimitsAreCheckedBeforeDecoding() {
-    QFETCH(PictureLimits, limits);
-    QFETCH(bool, shown);
-    const QString path = m_dir.filePath("liten.jpg");
+QByteArray jpeg() {
     QImage picture(30, 20, QImage::Format_RGB32);
     picture.fill(Qt::green);
-    QVERIFY(picture.save(path, "JPG"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPG");
+    return bytes;
+}
+
+} // namespace
+
+// Limits are checked before decoding; what cannot be shown whole is not shown at all.
+void TestQtPlatform::pictures_data() {
+    QTest::addColumn<QByteArray>("bytes"); // in "bild.gif"; empty: a folder of that name
+    QTest::addColumn<PictureLimits>("limits");
+    QTest::addColumn<QSize>("shown"); // invalid: not shown
+    const QByteArray gif = fixture("red.gif");
+    QByteArray noise(4096, 'x');
+    QRandomGenerator(20240).fillRange(reinterpret_cast<quint32*>(noise.data() + 4), 1000);
+    const auto row = [](const char* name, const QByteArray& bytes, QSize shown = {},
+                        PictureLimits limits = {}) {
+        QTest::newRow(name) << bytes << limits << shown;
+    };
+    row("within the limits", jpeg(), {30, 20});
+    row("too many pixels", jpeg(), {}, {30 * 20 - 1, 20'000, 1 << 20, 10});
+    row("a side too long", jpeg(), {}, {50'000'000, 29, 1 << 20, 10});
+    row("file too large", jpeg(), {}, {50'000'000, 20'000, 10, 10});
+    row("bytes after the JPEG's end", jpeg() + QByteArray(100, '\0'), {30, 20});
+    row("a JPEG cut short", jpeg().chopped(40));
+    row("a GIF cut short", gif.left(20));
+    row("a header claiming 65535 x 65535", fixture("huge-header.gif"));
+    row("random bytes", noise);
+    row("a format not offered", "<svg xmlns='http://www.w3.org/2000/svg'/>");
+    row("empty file", "");
+    row("a folder", QByteArray());
+}
+
+void TestQtPlatform::pictures() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(PictureLimits, limits);
+    QFETCH(QSize, shown);
+    const QString path = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".gif"));
+    if (bytes.isNull())
+        QVERIFY(QDir().mkpath(path));
+    QFile file(path);
+    QVERIFY(bytes.isNull() ||
+            (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+    file.close();
     const std::optional<QImage> loaded = loadPicture(path, {}, limits);
-    QCOMPARE(loaded.has_value(), shown);
-    if (shown)
-        QCOMPARE(loaded->size(), QSize(30, 20));
+    QCOMPARE(loaded ? loaded->size() : QSize(), shown);
 }
 
 QTEST_MAIN(TestQtPlatform)

@@ -1,18 +1,12 @@
 // The clipboard buttons against a real X server, where the clipboard is a selection owned by one
 // program and read by another, not an in-process copy. Run under xvfb-run with QT_QPA_PLATFORM=xcb.
-//
-// With VIMLA_SCREENSHOT set to a file name, the main window is also photographed there.
-#include "program/Program.h"
 #include "shell/MainWindow.h"
-#include "support/ScriptedPlatform.h"
+#include "support/ProgramHarness.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -24,14 +18,6 @@
 using namespace vimla;
 
 namespace {
-
-// The scripted platform, but with the real clipboard of the windowing system.
-class RealClipboardPlatform : public testing::ScriptedPlatform {
-public:
-    void clearClipboard() override { QtPlatform::clearClipboard(); }
-    void setClipboardText(const QString& text) override { QtPlatform::setClipboardText(text); }
-    QString clipboardText() override { return QtPlatform::clipboardText(); }
-};
 
 // The other program is this executable started again with kRole: alone it prints what it finds
 // on the clipboard; given a text (hex-coded UTF-8) and milliseconds, it owns the clipboard so long.
@@ -63,40 +49,35 @@ QString clipboardSeenByAnotherProgram() {
 
 class TestToolbarsX11 : public QObject {
     Q_OBJECT
-    std::unique_ptr<RealClipboardPlatform> m_platform;
-    std::unique_ptr<shell::Editor> m_editor;
+    std::unique_ptr<testing::ProgramHarness> m_h;
 
     void pressInToolbar1(int index) {
-        m_editor->mdiForm1().toolbar1().actions().at(index - 1)->trigger();
+        m_h->editor().mdiForm1().toolbar1().actions().at(index - 1)->trigger();
     }
 
     // Selects the first `selected` in the text; nothing when it is empty.
     void setTextAndSelect(const QString& text, const QString& selected) {
-        m_editor->setText(text);
-        QVERIFY(selected.isEmpty() || m_editor->txtHtml().find(selected));
+        m_h->editor().setText(text);
+        QVERIFY(selected.isEmpty() || m_h->txtHtml().find(selected));
     }
 
 private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server (xvfb-run, QT_QPA_PLATFORM=xcb)");
-        m_platform = std::make_unique<RealClipboardPlatform>();
-        QFile settings(QDir(m_platform->applicationFolderPath).filePath("vimlahtml.ini"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(" 11\r\nDejaVu Sans Mono\r\n\r\n");
-        settings.close();
-        m_editor = program::startProgram(*m_platform);
-        QVERIFY(QTest::qWaitForWindowExposed(&m_editor->mdiForm1()));
+        m_h = std::make_unique<testing::ProgramHarness>();
+        m_h->platform.realClipboard = true;
+        QVERIFY(QTest::qWaitForWindowExposed(&m_h->editor().mdiForm1()));
     }
 
     void clipboardIsSharedWithOtherPrograms() {
-        m_platform->setClipboardText("gammalt");
+        m_h->platform.setClipboardText("gammalt");
         setTextAndSelect("Hej på dig", "på");
         pressInToolbar1(7);
-        QCOMPARE(m_editor->text(), QString("Hej <B>på</B> dig"));
+        QCOMPARE(m_h->editor().text(), QString("Hej <B>på</B> dig"));
         QCOMPARE(clipboardSeenByAnotherProgram(), QString("på"));
         setTextAndSelect("rad ett\nrad två", "");
-        m_editor->txtHtml().selectAll();
+        m_h->txtHtml().selectAll();
         pressInToolbar1(5);
         QCOMPARE(clipboardSeenByAnotherProgram(), QString("rad ett\r\nrad två"));
 
@@ -107,29 +88,12 @@ private slots:
         QVERIFY(owner.waitForReadyRead(20000));
         setTextAndSelect("Hej du", "du");
         pressInToolbar1(6);
-        QCOMPARE(m_editor->text(), QString("Hej från annat program"));
+        QCOMPARE(m_h->editor().text(), QString("Hej från annat program"));
         // Once the program that owned the clipboard has ended, X keeps nothing: paste deletes.
         QVERIFY(QTest::qWaitFor([&] { return owner.state() == QProcess::NotRunning; }, 20000));
         setTextAndSelect("Hej du", "du");
         pressInToolbar1(6);
-        QCOMPARE(m_editor->text(), QString("Hej "));
-    }
-
-    void screenshot() {
-        const QString path = qEnvironmentVariable("VIMLA_SCREENSHOT");
-        if (path.isEmpty())
-            QSKIP("VIMLA_SCREENSHOT names no file");
-        m_editor->setText("<HTML>\n<HEAD>\n<TITLE>Min första sida</TITLE>\n</HEAD>\n<BODY>\n"
-                          "<H1>Välkommen!</H1>\n<P>Här skriver jag om <B>min skola</B>.\n"
-                          "</BODY>\n</HTML>");
-        m_editor->markUnchanged();
-        m_editor->txtHtml().setFocus();
-        QTest::qWait(500); // let the window system draw everything
-        const QRect area = m_editor->mdiForm1().frameGeometry();
-        QVERIFY(m_editor->mdiForm1()
-                    .screen()
-                    ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-                    .save(path));
+        QCOMPARE(m_h->editor().text(), QString("Hej "));
     }
 };
 

@@ -73,8 +73,14 @@ bool ProgramHarness::hasSelection() {
     return txtHtml().textCursor().hasSelection();
 }
 
-QString ProgramHarness::path(const QString& folder, const QString& name) {
-    return QDir(folder).filePath(name);
+void ProgramHarness::open(const QString& path) {
+    platform.fileChoices.enqueue(ScriptedPlatform::choose(path));
+    m_editor->files().Oppna();
+}
+
+QStringList ProgramHarness::documentState() {
+    return {m_editor->currentFileName(), state().strAndrad, state().strAvbrutet,
+            m_editor->statusText(), m_editor->text()};
 }
 
 QWidget* ProgramHarness::showDialog(const QString& name) {
@@ -140,12 +146,12 @@ void ProgramHarness::verifyKeysPressNothing(QWidget* window) {
     }
 }
 
-void ProgramHarness::verifyOnlyFailure(const QString& text) {
+void ProgramHarness::verifyOnlyFailure(const QString& text, const QString& title) {
     QCOMPARE(platform.messageTexts(), QStringList{text});
     const vimla::platform::Message& shown = platform.messages.first();
     QVERIFY(shown.icon == vimla::platform::Icon::Exclamation &&
             shown.buttons == vimla::platform::Buttons::Ok);
-    QCOMPARE(shown.title, QStringLiteral("Vimlaskolans HTML-editor"));
+    QCOMPARE(shown.title, title);
 }
 
 void ProgramHarness::verifyDocumentBack() {

@@ -36,7 +36,10 @@ public:
     int caret();
     bool hasSelection();
 
-    static QString path(const QString& folder, const QString& name);
+    // Opens the file through "Öppna" and its dialog.
+    void open(const QString& path);
+    // What the pupil sees of the document: name, flags, status and text.
+    QStringList documentState();
 
     // Shows a dialog as its toolbar button does and waits until it is the active window.
     QWidget* showDialog(const QString& name);
@@ -52,8 +55,9 @@ public:
     // the window stays, the document keeps its text and selection, and no list of a box grows
     // (each editable box has "3" typed into it first).
     void verifyKeysPressNothing(QWidget* window);
-    // Checks that exactly one message was shown: `text`, exclamation mark, OK, program title.
-    void verifyOnlyFailure(const QString& text);
+    // Checks that exactly one message was shown: `text`, exclamation mark, OK, and the title.
+    void verifyOnlyFailure(const QString& text,
+                           const QString& title = QStringLiteral("Vimlaskolans HTML-editor"));
     // Checks that the document window is enabled and has the keyboard focus again.
     void verifyDocumentBack();
     // The fields (line edits and boxes) of the window that no label names for screen readers.

@@ -3,6 +3,7 @@
 #include "platform/Folders.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 
 namespace vimla::testing {
@@ -31,23 +32,33 @@ platform::Answer ScriptedPlatform::showMessage(const platform::Message& message,
 platform::FileChoice ScriptedPlatform::showFileDialog(const platform::FileDialogRequest& request,
                                                       QWidget*) {
     fileDialogs << request;
-    if (!fileChoices.isEmpty())
-        return fileChoices.dequeue();
+    if (!fileChoices.isEmpty()) {
+        const platform::FileChoice choice = fileChoices.dequeue();
+        if (!choice.cancelled && afterFileDialog)
+            std::exchange(afterFileDialog, {})(choice.fullPath);
+        return choice;
+    }
     ++unscriptedCalls;
     return platform::FileChoice::cancel();
 }
 
 void ScriptedPlatform::clearClipboard() {
+    if (realClipboard)
+        return QtPlatform::clearClipboard();
     clipboard.clear();
     clipboardHasText = false;
 }
 
 void ScriptedPlatform::setClipboardText(const QString& text) {
+    if (realClipboard)
+        return QtPlatform::setClipboardText(text);
     clipboard = text;
     clipboardHasText = true;
 }
 
 QString ScriptedPlatform::clipboardText() {
+    if (realClipboard)
+        return QtPlatform::clipboardText();
     return clipboardHasText ? clipboard : QString();
 }
 
@@ -85,6 +96,25 @@ bool ScriptedPlatform::startProgram(const QString& program, const QStringList& a
     if (reallyStartPrograms)
         return QtPlatform::startProgram(program, arguments);
     return startProgramResult;
+}
+
+bool ScriptedPlatform::isWritableFolder(const QString& folder) {
+    return (applicationFolderWritable || folder != applicationFolderPath) &&
+           QtPlatform::isWritableFolder(folder);
+}
+
+std::optional<qint64> ScriptedPlatform::fileSize(const QString& path) {
+    return reportedFileSize ? reportedFileSize : QtPlatform::fileSize(path);
+}
+
+qint64 ScriptedPlatform::writeContents(QIODevice& file, const QByteArray& bytes) {
+    if (bytesBeforeDiskFull < 0 || bytesBeforeDiskFull >= bytes.size())
+        return QtPlatform::writeContents(file, bytes);
+    // What fitted really reaches the temporary file before the disk is full.
+    const qint64 written = file.write(bytes.left(bytesBeforeDiskFull));
+    if (auto* device = qobject_cast<QFileDevice*>(&file))
+        device->flush();
+    return written;
 }
 
 } // namespace vimla::testing

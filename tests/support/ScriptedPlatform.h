@@ -7,6 +7,8 @@
 #include <QQueue>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace vimla::testing {
 
 // A platform whose windows are scripted: message-box answers and file-dialog choices are queued
@@ -34,6 +36,11 @@ public:
     QStringList driveList{QStringLiteral("/")};
     QString currentFolderPath = QStringLiteral("/");
     QSize screen{1280, 800};
+    bool realClipboard = false;             // the desktop's clipboard instead of one in memory
+    bool applicationFolderWritable = true;  // false: as an installed program's
+    std::optional<qint64> reportedFileSize; // the size every file is said to have
+    qint64 bytesBeforeDiskFull = -1;        // a short write after this many bytes
+    std::function<void(const QString&)> afterFileDialog; // runs once, on the next chosen path
 
     // Records.
     QList<platform::Message> messages;
@@ -68,7 +75,12 @@ public:
     QString userStateFolder() override { return userStateFolderPath; }
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QSize screenSize() override { return screen; }
+    bool isWritableFolder(const QString& folder) override;
+    std::optional<qint64> fileSize(const QString& path) override;
     void endProgram() override { ++endProgramCalls; }
+
+protected:
+    qint64 writeContents(QIODevice& file, const QByteArray& bytes) override;
 };
 
 } // namespace vimla::testing

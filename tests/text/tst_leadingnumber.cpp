@@ -1,3 +1,8 @@
+// The number rules every field shares: the number a text starts with, the count it rounds to,
+// and a number written with its sign place.
+// Mutants that change nothing: an exponent without digits set to 1 instead of 0 (it only counts
+// for a number out of range, which is never near 0 or 1); "value <= 0" for the sign (0 returned
+// before).
 #include "text/Colours.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"
@@ -9,158 +14,126 @@
 
 using namespace vimla::text;
 
+namespace {
+
+constexpr int kNone = -99999;                                 // no count
+const double kOut = std::numeric_limits<double>::quiet_NaN(); // out of range
+
+void row(const char* name, const QString& text, double value, int count) {
+    QTest::newRow(name) << text << value << count;
+}
+
+QString digits(int zeros, const char* around) {
+    return QString::fromLatin1(around).replace(u'0', QString(zeros, u'0'));
+}
+
+} // namespace
+
 class TestNumberRules : public QObject {
     Q_OBJECT
 private slots:
-    void leadingNumber_data();
-    void leadingNumber();
-    void outOfRange_data();
-    void outOfRange();
-    void roundToCount_data();
-    void roundToCount();
-    void countFromText_data();
-    void countFromText();
-    void signPlace_data();
-    void signPlace();
-    void colourList();
+    void numberAndCount_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("count");
+        row("empty text reads as 0", "", 0, 0);
+        row("plain whole number", "42", 42, 42);
+        row("blanks inside are ignored", "1 2", 12, 12);
+        row("tabs and line feeds are ignored", "\t3\n4", 34, 34);
+        row("carriage return is not ignored", "3\r4", 3, 3);
+        row("comma is no decimal point", "2,5", 2, 2);
+        row("2.5 rounds to the even 2", "2.5", 2.5, 2);
+        row("3.5 rounds to the even 4", "3.5", 3.5, 4);
+        row("-2.5 rounds to -2", "-2.5", -2.5, -2);
+        row("2.51 rounds up", "2.51", 2.51, 3);
+        row("second point ends the number", "1.2.3", 1.2, 1);
+        row("point first", ".5", 0.5, 0);
+        row("point last", "5.", 5, 5);
+        row("lone minus", "-", 0, 0);
+        row("lone point", ".", 0, 0);
+        row("blank between sign and digits", "- 5", -5, -5);
+        row("explicit plus", "+8", 8, 8);
+        row("letters", "abc", 0, 0);
+        row("trailing letters dropped", "12abc", 12, 12);
+        row("percent sign ends the number", "50%", 50, 50);
+        row("small e exponent", "1e2", 100, 100);
+        row("capital E exponent with sign", "25E-1", 2.5, 2);
+        row("exponent with plus", "1E+3", 1000, 1000);
+        row("exponent without digits dropped", "7e", 7, 7);
+        row("exponent sign without digits dropped", "7e-", 7, 7);
+        row("blanks inside the exponent", "1 e 2", 100, 100);
+        row("D is no exponent", "1D2", 1, 1);
+        row("exponent alone", "E5", 0, 0);
+        row("non-ASCII digits are no digits", QString::fromUtf8("١٢"), 0, 0);
+        row("400 leading zeros", digits(400, "01"), 1, 1);
+        row("too small: 1E-999", "1E-999", 0, 0);
+        row("too small: 400 zeros after the point", digits(400, "0.01"), 0, 0);
+        row("largest count", "32767", 32767, 32767);
+        row("32767.4 still fits", "32767.4", 32767.4, 32767);
+        row("32767.5 rounds beyond 16 bits", "32767.5", 32767.5, kNone);
+        row("smallest count", "-32768", -32768, -32768);
+        row("-32768.5 rounds to the even -32768", "-32768.5", -32768.5, -32768);
+        row("-32769 does not fit", "-32769", -32769, kNone);
+        row("1E10 does not fit", "1E10", 1e10, kNone);
+        row("out of range: 1E999", "1E999", kOut, kNone);
+        row("out of range: -1e999", "-1e999", kOut, kNone);
+        row("out of range: huge exponent", "9e99999999999999999999999", kOut, kNone);
+        row("out of range: 400 digits", QString(400, u'9'), kOut, kNone);
+        row("out of range: 400 digits, e-50", QString(400, u'9') + "e-50", kOut, kNone);
+        row("out of range: point, zeros, e400", "0.0001e400", kOut, kNone);
+        row("out of range: point, 400 digits, e309", "0." + QString(400, u'9') + "e309", kOut,
+            kNone);
+    }
+    void numberAndCount() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(int, count);
+        const LeadingNumber number = leadingNumber(text);
+        QCOMPARE(number.isOutOfRange(), std::isnan(value));
+        QCOMPARE(number.value, std::isnan(value) ? 0.0 : value);
+        const std::optional<qint16> rounded = countFromText(text);
+        QCOMPARE(rounded ? int(*rounded) : kNone, count);
+    }
+
+    // Values no text reads as.
+    void roundToCount_data() {
+        QTest::addColumn<double>("value");
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity();
+        QTest::newRow("NaN") << kOut;
+    }
+    void roundToCount() {
+        QFETCH(double, value);
+        QVERIFY(!vimla::text::roundToCount(value));
+    }
+
+    void signPlace_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("80 gets a blank") << 80.0 << " 80";
+        QTest::newRow("zero") << 0.0 << " 0";
+        QTest::newRow("minus zero is zero") << -0.0 << " 0";
+        QTest::newRow("half") << 87.5 << " 87.5";
+        QTest::newRow("negative gets its minus only") << -5.0 << "-5";
+        QTest::newRow("no thousands separator") << 12345678.0 << " 12345678";
+        QTest::newRow("15 significant digits") << 1.0 / 3.0 << " 0.333333333333333";
+        QTest::newRow("no trailing zeros") << 0.1 + 0.2 << " 0.3";
+        QTest::newRow("large uses an exponent") << 1e20 << " 1E+20";
+        QTest::newRow("small uses an exponent") << 0.00001 << " 1E-05";
+        QTest::newRow("largest double stays readable")
+            << -std::numeric_limits<double>::max() << "-1.79769313486231E+308";
+    }
+    void signPlace() {
+        QFETCH(double, value);
+        QFETCH(QString, written);
+        QCOMPARE(writeWithSignPlace(value), written);
+        QVERIFY(!leadingNumber(written).isOutOfRange());
+    }
+
+    void colours() {
+        QCOMPARE(colourList(), QStringList({"red", "green", "yellow", "blue", "black", "white"}));
+    }
 };
-
-void TestNumberRules::leadingNumber_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("empty text reads as 0") << "" << 0.0;
-    QTest::newRow("plain whole number") << "42" << 42.0;
-    QTest::newRow("blanks inside are ignored") << "1 2" << 12.0;
-    QTest::newRow("tabs and line feeds are ignored") << "\t3\n4" << 34.0;
-    QTest::newRow("carriage return is not ignored") << "3\r4" << 3.0;
-    QTest::newRow("leading blanks") << "   7" << 7.0;
-    QTest::newRow("comma is no decimal point") << "2,5" << 2.0;
-    QTest::newRow("point is the decimal point") << "2.5" << 2.5;
-    QTest::newRow("second point ends the number") << "1.2.3" << 1.2;
-    QTest::newRow("point first") << ".5" << 0.5;
-    QTest::newRow("point last") << "5." << 5.0;
-    QTest::newRow("lone minus reads as 0") << "-" << 0.0;
-    QTest::newRow("lone point reads as 0") << "." << 0.0;
-    QTest::newRow("negative") << "-5" << -5.0;
-    QTest::newRow("explicit plus") << "+8" << 8.0;
-    QTest::newRow("blank between sign and digits") << "- 5" << -5.0;
-    QTest::newRow("letters read as 0") << "abc" << 0.0;
-    QTest::newRow("trailing letters are dropped") << "12abc" << 12.0;
-    QTest::newRow("small e exponent") << "1e2" << 100.0;
-    QTest::newRow("capital E exponent with sign") << "25E-1" << 2.5;
-    QTest::newRow("exponent with plus") << "1E+3" << 1000.0;
-    QTest::newRow("exponent without digits is dropped") << "7e" << 7.0;
-    QTest::newRow("exponent sign without digits is dropped") << "7e-" << 7.0;
-    QTest::newRow("blanks inside the exponent") << "1 e 2" << 100.0;
-    QTest::newRow("D is no exponent") << "1D2" << 1.0;
-    QTest::newRow("exponent alone reads as 0") << "E5" << 0.0;
-    QTest::newRow("too small for a double reads as 0") << "1E-999" << 0.0;
-    QTest::newRow("percent sign ends the number") << "50%" << 50.0;
-    QTest::newRow("non-ASCII digits are no digits") << QString::fromUtf8("١٢") << 0.0;
-    QTest::newRow("many digits") << QString(400, QLatin1Char('0')) + QLatin1String("1") << 1.0;
-}
-
-void TestNumberRules::leadingNumber() {
-    QFETCH(QString, text);
-    QFETCH(double, expected);
-    const LeadingNumber number = vimla::text::leadingNumber(text);
-    QVERIFY(!number.isOutOfRange());
-    QCOMPARE(number.value, expected);
-}
-
-void TestNumberRules::outOfRange_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("E999") << "1E999";
-    QTest::newRow("negative E999") << "-1e999";
-    QTest::newRow("huge exponent digits") << "9e99999999999999999999999";
-    QTest::newRow("400 digits") << QString(400, QLatin1Char('9'));
-}
-
-void TestNumberRules::outOfRange() {
-    QFETCH(QString, text);
-    QVERIFY(vimla::text::leadingNumber(text).isOutOfRange());
-    QVERIFY(!vimla::text::countFromText(text).has_value());
-}
-
-void TestNumberRules::roundToCount_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("expected"); // -99999: does not fit
-    QTest::newRow("2.5 goes to the even 2") << 2.5 << 2;
-    QTest::newRow("3.5 goes to the even 4") << 3.5 << 4;
-    QTest::newRow("-2.5 goes to -2") << -2.5 << -2;
-    QTest::newRow("2.51 goes up") << 2.51 << 3;
-    QTest::newRow("largest count") << 32767.0 << 32767;
-    QTest::newRow("32767.4 still fits") << 32767.4 << 32767;
-    QTest::newRow("32767.5 does not fit") << 32767.5 << -99999;
-    QTest::newRow("smallest count") << -32768.0 << -32768;
-    QTest::newRow("-32768.5 rounds to even -32768") << -32768.5 << -32768;
-    QTest::newRow("-32769 does not fit") << -32769.0 << -99999;
-    QTest::newRow("40000 does not fit") << 40000.0 << -99999;
-    QTest::newRow("infinity does not fit") << std::numeric_limits<double>::infinity() << -99999;
-    QTest::newRow("NaN does not fit") << std::numeric_limits<double>::quiet_NaN() << -99999;
-}
-
-void TestNumberRules::roundToCount() {
-    QFETCH(double, value);
-    QFETCH(int, expected);
-    const std::optional<qint16> count = vimla::text::roundToCount(value);
-    if (expected == -99999)
-        QVERIFY(!count.has_value());
-    else
-        QCOMPARE(int(count.value()), expected);
-}
-
-void TestNumberRules::countFromText_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected"); // -99999: does not fit
-    QTest::newRow("2,5 is two") << "2,5" << 2;
-    QTest::newRow("2.5 is two") << "2.5" << 2;
-    QTest::newRow("3.5 is four") << "3.5" << 4;
-    QTest::newRow("1 2 is twelve") << "1 2" << 12;
-    QTest::newRow("abc is none") << "abc" << 0;
-    QTest::newRow("1E10 does not fit") << "1E10" << -99999;
-    QTest::newRow("E999 does not fit") << "1E999" << -99999;
-}
-
-void TestNumberRules::countFromText() {
-    QFETCH(QString, text);
-    QFETCH(int, expected);
-    const std::optional<qint16> count = vimla::text::countFromText(text);
-    if (expected == -99999)
-        QVERIFY(!count.has_value());
-    else
-        QCOMPARE(int(count.value()), expected);
-}
-
-void TestNumberRules::signPlace_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("80 gets a blank") << 80.0 << " 80";
-    QTest::newRow("zero") << 0.0 << " 0";
-    QTest::newRow("minus zero is zero") << -0.0 << " 0";
-    QTest::newRow("hundred") << 100.0 << " 100";
-    QTest::newRow("half") << 87.5 << " 87.5";
-    QTest::newRow("negative gets its minus only") << -5.0 << "-5";
-    QTest::newRow("no thousands separator") << 12345678.0 << " 12345678";
-    QTest::newRow("15 significant digits") << 1.0 / 3.0 << " 0.333333333333333";
-    QTest::newRow("no trailing zeros") << 0.1 + 0.2 << " 0.3";
-    QTest::newRow("large uses an exponent") << 1e20 << " 1E+20";
-    QTest::newRow("small uses an exponent") << 0.00001 << " 1E-05";
-}
-
-void TestNumberRules::signPlace() {
-    QFETCH(double, value);
-    QFETCH(QString, expected);
-    QCOMPARE(writeWithSignPlace(value), expected);
-    // What is written reads back as the same number.
-    QCOMPARE(vimla::text::leadingNumber(expected).value,
-             std::stod(expected.trimmed().toStdString()));
-}
-
-void TestNumberRules::colourList() {
-    QCOMPARE(vimla::text::colourList(),
-             QStringList({"red", "green", "yellow", "blue", "black", "white"}));
-}
 
 QTEST_APPLESS_MAIN(TestNumberRules)
 #include "tst_leadingnumber.moc"

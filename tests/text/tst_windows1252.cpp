@@ -1,3 +1,8 @@
+// Document bytes to editor text and back: the code page, references for what it cannot hold,
+// line breaks, and the long-line rule that decides how a text is shown.
+// Mutants that change nothing: "size < limit" for the early answer (the loop gives the same), and
+// byte 0 sent down the reference path in encodeDocument (which writes the same byte).
+#include "text/LongLines.h"
 #include "text/Windows1252.h"
 
 #include <QTest>
@@ -7,90 +12,95 @@ using namespace vimla::text;
 class TestWindows1252 : public QObject {
     Q_OBJECT
 private slots:
-    void everyByteRoundTrips();
-    void knownCharacters_data();
-    void knownCharacters();
-    void unencodableBecomesReference_data();
-    void unencodableBecomesReference();
-    void fileLineBreaks_data();
-    void fileLineBreaks();
-    void editorLineBreaksBecomeCrLf();
+    void everyByteRoundTrips() {
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes += char(b);
+        const QString text = decodeWindows1252(bytes);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(encodeWindows1252(text), bytes);
+        QCOMPARE(encodeDocument(text).size(), 257); // LF alone becomes CR LF
+        QCOMPARE(text.mid(0x80, 0x20), QString::fromUtf8("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
+                                                         "\u0090‘’“”•–—˜™š›œ\u009DžŸ"));
+        QCOMPARE(text.mid(0xA0, 2), QString::fromUtf8("\u00A0¡"));
+    }
+
+    void encoding_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        const auto row = [](const char* name, const QString& text, const QByteArray& bytes) {
+            QTest::newRow(name) << text << bytes;
+        };
+        row("Swedish letters", QString::fromUtf8("åäöÅÄÖ"), "\xe5\xe4\xf6\xc5\xc4\xd6");
+        row("U+0080 is no euro sign", QString(QChar(0x80)), "&#128;");
+        row("omega", QString::fromUtf8("Ω"), "&#937;");
+        row("emoji is one reference", QString::fromUtf8("a😀b"), "a&#128512;b");
+        row("lone high surrogate at the end", QString(QChar(0xD800)), "&#55296;");
+        row("high surrogate before a letter", QString(QChar(0xD800)) + "a", "&#55296;a");
+        row("line separator", QString::fromUtf8("\u2028"), "&#8232;");
+        row("NUL", QString(QChar(0)), QByteArray(1, '\0'));
+    }
+    void encoding() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(encodeWindows1252(text), bytes);
+        QCOMPARE(encodeDocument(text), bytes);
+    }
+
+    void fileLineBreaks_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("editorText");
+        QTest::addColumn<QByteArray>("savedBack");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb") << QString("a\nb") << QByteArray("a\r\nb");
+        QTest::newRow("lone LF") << QByteArray("a\nb") << QString("a\nb") << QByteArray("a\r\nb");
+        QTest::newRow("lone CR") << QByteArray("a\rb") << QString("a\nb") << QByteArray("a\r\nb");
+        QTest::newRow("LF CR: two")
+            << QByteArray("\n\r") << QString("\n\n") << QByteArray("\r\n\r\n");
+        QTest::newRow("final CR") << QByteArray("a\r") << QString("a\n") << QByteArray("a\r\n");
+        const QByteArray nul("a\0b", 3);
+        QTest::newRow("NUL byte kept") << nul << QString::fromLatin1(nul) << nul;
+    }
+    void fileLineBreaks() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, editorText);
+        QFETCH(QByteArray, savedBack);
+        QCOMPARE(decodeDocument(file), editorText);
+        QCOMPARE(toEditorLineBreaks(decodeWindows1252(file)), editorText);
+        QCOMPARE(encodeDocument(editorText), savedBack);
+    }
+
+    void editorLineBreaksBecomeCrLf() {
+        const QString raw = QString("a") + QChar(0x2029) + QString("b\nc") + QChar(0x2029);
+        QCOMPARE(fromEditorLineBreaks(raw), QString("a\r\nb\r\nc\r\n"));
+        QCOMPARE(encodeDocument(raw), QByteArray("a\r\nb\r\nc\r\n"));
+        QCOMPARE(toEditorLineBreaks(raw), QString("a\nb\nc\n"));
+        QCOMPARE(encodeDocument(QString(100, QChar(0x3A9))), QByteArray("&#937;").repeated(100));
+    }
+
+    // A line longer than the limit (3 here) has more characters between two line breaks.
+    void longLine_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("longer");
+        QTest::newRow("shorter text") << "ab" << false;
+        QTest::newRow("one line at the limit") << "abc" << false;
+        QTest::newRow("one line over") << "abcd" << true;
+        QTest::newRow("lines at the limit, LF") << "abc\nabc\nabc" << false;
+        QTest::newRow("lines at the limit, CR LF") << "abc\r\nabc" << false;
+        QTest::newRow("lines at the limit, CR") << "abc\rabc" << false;
+        QTest::newRow("lines at the limit, U+2029") << QString::fromUtf8("abc\u2029abc") << false;
+        QTest::newRow("first line over") << "abcd\nab" << true;
+        QTest::newRow("middle line over") << "ab\rabcd\rab" << true;
+        QTest::newRow("last line over") << "ab\nabcd" << true;
+        QTest::newRow("tab, vertical tab and form feed break nothing") << "a\t\v\fb" << true;
+        QTest::newRow("line separator breaks nothing") << QString::fromUtf8("ab\u2028b") << true;
+        QTest::newRow("characters above U+2029") << QString::fromUtf8("€\u202A\uFFFF\n") << false;
+    }
+    void longLine() {
+        QFETCH(QString, text);
+        QFETCH(bool, longer);
+        QCOMPARE(hasLineLongerThan(text, 3), longer);
+    }
 };
-
-void TestWindows1252::everyByteRoundTrips() {
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes += char(b);
-    const QString text = decodeWindows1252(bytes);
-    QCOMPARE(text.size(), 256);
-    QCOMPARE(encodeWindows1252(text), bytes);
-    QCOMPARE(text.at(0x81), QChar(0x81)); // unassigned bytes keep their own value
-    QCOMPARE(text.at(0xA0), QChar(0xA0));
-}
-
-void TestWindows1252::knownCharacters_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("Swedish letters")
-        << QByteArray("\xe5\xe4\xf6\xc5\xc4\xd6") << QString::fromUtf8("åäöÅÄÖ");
-    QTest::newRow("euro sign") << QByteArray("\x80") << QString::fromUtf8("€");
-    QTest::newRow("curly quotes") << QByteArray("\x93x\x94") << QString::fromUtf8("“x”");
-    QTest::newRow("no-break space") << QByteArray("\xa0") << QString(QChar(0xA0));
-}
-
-void TestWindows1252::knownCharacters() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QCOMPARE(decodeWindows1252(bytes), text);
-    QCOMPARE(encodeWindows1252(text), bytes);
-}
-
-void TestWindows1252::unencodableBecomesReference_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("omega") << QString::fromUtf8("Ω") << QByteArray("&#937;");
-    QTest::newRow("emoji is one reference")
-        << QString::fromUtf8("a😀b") << QByteArray("a&#128512;b");
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("&#55296;");
-    QTest::newRow("line separator in the middle of plain text")
-        << QString::fromUtf8("\u2028") << QByteArray("&#8232;");
-}
-
-void TestWindows1252::unencodableBecomesReference() {
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(encodeWindows1252(text), bytes);
-}
-
-void TestWindows1252::fileLineBreaks_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("editorText");
-    QTest::addColumn<QByteArray>("savedBack");
-    QTest::newRow("CR LF") << QByteArray("a\r\nb") << QString("a\nb") << QByteArray("a\r\nb");
-    QTest::newRow("lone LF") << QByteArray("a\nb") << QString("a\nb") << QByteArray("a\r\nb");
-    QTest::newRow("lone CR") << QByteArray("a\rb") << QString("a\nb") << QByteArray("a\r\nb");
-    QTest::newRow("LF CR is two breaks")
-        << QByteArray("a\n\rb") << QString("a\n\nb") << QByteArray("a\r\n\r\nb");
-    QTest::newRow("final CR") << QByteArray("a\r") << QString("a\n") << QByteArray("a\r\n");
-    QTest::newRow("NUL byte kept")
-        << QByteArray("a\0b", 3) << QString::fromLatin1("a\0b", 3) << QByteArray("a\0b", 3);
-}
-
-void TestWindows1252::fileLineBreaks() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, editorText);
-    QFETCH(QByteArray, savedBack);
-    const QString decoded = decodeDocument(file);
-    QCOMPARE(decoded, editorText);
-    QCOMPARE(toEditorLineBreaks(decodeWindows1252(file)), editorText);
-    QCOMPARE(encodeDocument(decoded), savedBack);
-}
-
-void TestWindows1252::editorLineBreaksBecomeCrLf() {
-    const QString raw = QString("a") + QChar(0x2029) + QString("b\nc");
-    QCOMPARE(fromEditorLineBreaks(raw), QString("a\r\nb\r\nc"));
-    QCOMPARE(encodeDocument(raw), QByteArray("a\r\nb\r\nc"));
-}
 
 QTEST_APPLESS_MAIN(TestWindows1252)
 #include "tst_windows1252.moc"
