@@ -12,6 +12,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("vimlahtml"));
     // No display name: the window system would append it to every caption.
     vimla::platform::QtPlatform platform;
-    const auto program = vimla::program::startProgram(platform);
+    // A file manager names the page to open, if any, as the one argument.
+    const QStringList arguments = QApplication::arguments();
+    std::optional<QString> fileToOpen;
+    if (arguments.size() > 1)
+        fileToOpen = arguments.at(1);
+    const auto program = vimla::program::startProgram(platform, fileToOpen);
     return QApplication::exec();
 }

@@ -15,13 +15,14 @@
 
 namespace vimla::testing {
 
-ProgramHarness::ProgramHarness(std::optional<QByteArray> settings) {
+ProgramHarness::ProgramHarness(std::optional<QByteArray> settings,
+                               const std::optional<QString>& fileToOpen) {
     if (settings) {
         QFile file(QDir(platform.applicationFolderPath).filePath(QStringLiteral("vimlahtml.ini")));
         if (file.open(QIODevice::WriteOnly))
             file.write(*settings);
     }
-    m_editor = program::startProgram(platform);
+    m_editor = program::startProgram(platform, fileToOpen);
 }
 
 ProgramHarness::~ProgramHarness() = default;

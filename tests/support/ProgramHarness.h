@@ -13,11 +13,12 @@ class QPlainTextEdit;
 namespace vimla::testing {
 
 // The whole program, built in-process around a scripted platform exactly as start-up builds it.
-// A settings file is written first unless `settings` is std::nullopt.
+// A settings file is written first unless `settings` is std::nullopt; `fileToOpen` is the file
+// named at start.
 class ProgramHarness {
 public:
-    explicit ProgramHarness(
-        std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
+    explicit ProgramHarness(std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"),
+                            const std::optional<QString>& fileToOpen = {});
     ~ProgramHarness();
 
     ScriptedPlatform platform;
