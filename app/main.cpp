@@ -1,11 +1,13 @@
 #include "platform/QtPlatform.h"
 #include "program/Program.h"
+#include "program/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    vimla::program::installSwedishTranslations();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/se.vimlaskolan.HtmlEditor.svg")));
     // The installed menu entry, from which a desktop takes the name and icon it shows.
     QApplication::setDesktopFileName(QStringLiteral("se.vimlaskolan.HtmlEditor"));
