@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 # Debian 12 packages the build, the tests and the end-to-end suite need.
 PACKAGES = cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libqt6svg6 \
-           qt6-translations-l10n qt6-l10n-tools \
+           qt6-translations-l10n qt6-l10n-tools xdg-utils \
            fonts-liberation xvfb xauth xdotool openbox x11-utils
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

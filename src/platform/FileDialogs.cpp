@@ -68,6 +68,8 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setNameFilters(nameFiltersFrom(request.filter));
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialFolder.isEmpty())
+        dialog.setDirectory(request.initialFolder);
     if (!request.initialFileName.isEmpty())
         dialog.selectFile(request.initialFileName);
     fitColumnsToContents(dialog);

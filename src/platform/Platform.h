@@ -32,6 +32,7 @@ struct FileDialogRequest {
     QString filter;
     QString initialFileName;
     QString defaultSuffix; // appended to a typed name without extension (save dialog)
+    QString initialFolder; // where the dialog opens when the file name names none
 };
 
 struct FileChoice {

@@ -207,7 +207,7 @@ private:
     std::unique_ptr<QFileDialog> shownFileDialog(platform::FileDialogKind kind) {
         auto dialog = std::make_unique<QFileDialog>();
         platform::prepareFileDialog(
-            *dialog, {kind, "html-filer|*.html;*.htm|Alla filer|*.*", "sida.html", "html"});
+            *dialog, {kind, "html-filer|*.html;*.htm|Alla filer|*.*", "sida.html", "html", ""});
         dialog->setDirectory(m_folder.path());
         dialog->show();
         return dialog;

@@ -1,3 +1,4 @@
+#include "platform/FileFilter.h"
 #include "program/Program.h"
 #include "shell/MainWindow.h"
 #include "support/Files.h"
@@ -80,6 +81,10 @@ private slots:
         };
         row("typed path refused", "", {}, "/bin/firefox", QString());
         row("firefox anywhere", "/bin/falkon", {"/elev/firefox"}, "", "/elev/firefox");
+        row("Debian's chosen browser", "", {"/usr/bin/x-www-browser"}, "",
+            "/usr/bin/x-www-browser");
+        row("Debian's sensible browser", "", {"/usr/bin/sensible-browser"}, "",
+            "/usr/bin/sensible-browser");
         row("the browsed name decides", "", {"/bin/firefox"}, "-esr", "/bin/firefox-esr");
         row("the last browse decides", "", {"/bin/firefox", "/bin/vim"}, "", QString());
         row("cancelled first browse keeps the stored path", "/bin/firefox", {""}, "",
@@ -127,13 +132,39 @@ private slots:
                          .y()); // level // nothing browsed yet
         click("cmdBladdra");
         click("cmdBladdra");
+        QCOMPARE(h.platform.fileDialogs.first().initialFolder, QString("/usr/bin"));
+        QCOMPARE(h.platform.fileDialogs.at(1).initialFolder, QString("/usr/bin"));
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString("/b/konqueror"));
+        QCOMPARE(h.platform.fileDialogs.last().initialFolder, QString()); // the file's folder
         QCOMPARE(h.platform.messageTexts(), QStringList("Hittar inte sökvägen."));
         click("cmdAvbryt");
         h.editor().mdiForm1().mnuInställningar_Click();
         h.platform.fileChoices << FileChoice::cancel();
         click("cmdBladdra");
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString());
+    }
+
+    // The first filter of "Bläddra..." shows the browsers, the accepted ones and no others.
+    void programFilterShowsBrowsers_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shown");
+        for (const char* name : {"firefox", "x-www-browser", "sensible-browser", "xdg-open",
+                                 "iexplore.exe", "start.com"})
+            QTest::newRow(name) << QString(name) << true;
+        for (const char* name : {"vim", "firefox.sh", "bash"})
+            QTest::newRow(name) << QString(name) << false;
+    }
+    void programFilterShowsBrowsers() {
+        QFETCH(QString, name);
+        ProgramHarness h;
+        h.editor().mdiForm1().mnuInställningar_Click();
+        h.platform.fileChoices << FileChoice::cancel();
+        click("cmdBladdra");
+        const QString programs =
+            platform::nameFiltersFrom(h.platform.fileDialogs.first().filter).first();
+        QVERIFY(programs.startsWith("program ("));
+        const QStringList patterns = programs.mid(9).chopped(1).split(' ');
+        QTEST(QDir::match(patterns, name), "shown");
     }
 
     void failureKeepsWhatWasDone_data() {
