@@ -189,6 +189,12 @@ QString QtPlatform::applicationFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
+// A build keeps the same layout as an installation, so both find their files the same way.
+QString QtPlatform::installedDataFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/vimlahtml"));
+}
+
 QString QtPlatform::userConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }

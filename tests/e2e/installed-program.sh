@@ -16,7 +16,7 @@ step "install into a temporary prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "$(cat "$work/install.log")"
 app_id=se.vimlaskolan.HtmlEditor
 desktop_file=$prefix/share/applications/$app_id.desktop
-for file in bin/vimlahtml bin/vimlahtml.ini "share/applications/$app_id.desktop" \
+for file in bin/vimlahtml share/vimlahtml/vimlahtml.ini "share/applications/$app_id.desktop" \
     "share/icons/hicolor/scalable/apps/$app_id.svg" "share/metainfo/$app_id.metainfo.xml"; do
     [[ -f $prefix/$file ]] || fail "not installed: $file"
 done
@@ -30,7 +30,8 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net --strict "$prefix/share/metainfo/$app_id.metainfo.xml" ||
         fail "the software-centre description is not valid"
 fi
-installed_settings=$(od -c "$prefix/bin/vimlahtml.ini")
+[[ ! -e $prefix/bin/vimlahtml.ini ]] || fail "settings installed beside the program"
+installed_settings=$(od -c "$prefix/share/vimlahtml/vimlahtml.ini")
 
 step "start the program from its menu entry, as a user who cannot write the program's folder"
 # Root may write anywhere, so root runs it as nobody; anyone else gets a folder without write
@@ -72,7 +73,7 @@ wait_for 5 window_gone "Inställningar" || fail "\"Inställningar\" stayed open"
 saved=$(find "$user_home" -name vimlahtml.ini)
 [[ -n $saved ]] || fail "the settings were not saved in the user's configuration folder"
 printf '14\r\nDejaVu Sans Mono\r\n/usr/bin/xdg-open\r\n' | cmp - "$saved" || fail "saved settings: $(od -c "$saved")"
-[[ $(od -c "$prefix/bin/vimlahtml.ini") == "$installed_settings" ]] ||
+[[ $(od -c "$prefix/share/vimlahtml/vimlahtml.ini") == "$installed_settings" ]] ||
     fail "the installed settings file was changed"
 
 step "quit with \"Avsluta\""
