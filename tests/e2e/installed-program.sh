@@ -80,11 +80,12 @@ step "quit with \"Avsluta\""
 timeout 5 xdotool windowfocus --sync "$main" || true
 quit_by_menu
 
-step "open a page with the program from a file manager, change it and save it on leaving"
+step "open a page named at start, relative to the current folder; change it and save it on leaving"
 page=$user_home/sida.html
 printf '<P>Hej\r\n' >"$page"
 ((EUID == 0)) && chown nobody "$page"
-start_from_menu "$page"
+cd "$user_home"
+start_from_menu sida.html
 main_window_shown
 type_text "x"
 keys alt+a

@@ -15,14 +15,13 @@
 
 namespace vimla::testing {
 
-ProgramHarness::ProgramHarness(std::optional<QByteArray> settings,
-                               const std::optional<QString>& fileToOpen) {
+ProgramHarness::ProgramHarness(std::optional<QByteArray> settings) {
     if (settings) {
         QFile file(QDir(platform.applicationFolderPath).filePath(QStringLiteral("vimlahtml.ini")));
         if (file.open(QIODevice::WriteOnly))
             file.write(*settings);
     }
-    m_editor = program::startProgram(platform, fileToOpen);
+    m_editor = program::startProgram(platform);
 }
 
 ProgramHarness::~ProgramHarness() = default;

@@ -13,12 +13,11 @@ class QPlainTextEdit;
 namespace vimla::testing {
 
 // The whole program, built in-process around a scripted platform exactly as start-up builds it.
-// A settings file is written first unless `settings` is std::nullopt; `fileToOpen` is the file
-// named at start.
+// A settings file is written first unless `settings` is std::nullopt.
 class ProgramHarness {
 public:
-    explicit ProgramHarness(std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"),
-                            const std::optional<QString>& fileToOpen = {});
+    explicit ProgramHarness(
+        std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
     ~ProgramHarness();
 
     ScriptedPlatform platform;
