@@ -147,23 +147,22 @@ private slots:
     void everyWordIsSwedish_data() {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QStringList>("exactly"); // texts that must show as they are
+        const auto row = [](const char* what, const QStringList& exactly = {}) {
+            QTest::newRow(what) << QString(what) << exactly;
+        };
         for (const char* window :
              {"MDIForm1", "frmBody", "frmFont", "frmLista", "frmLank", "frmTabell", "frmBild",
               "frmStor", "frmRamar", "frmRam1", "frmRam2", "frmRam3", "frmInst"})
-            QTest::newRow(window) << QString(window) << QStringList();
-        QTest::newRow("open dialog")
-            << "open dialog"
-            << QStringList{"Öppna", "Leta i:", "Filnamn:", "Filformat:", "Avbryt", "Dator"};
-        QTest::newRow("save dialog")
-            << "save dialog" << QStringList{"Spara som", "Spara", "Avbryt"};
-        QTest::newRow("file list menu") << "file list menu" << QStringList{"&Ny mapp"};
-        QTest::newRow("folder list menu") << "folder list menu" << QStringList{"Ta bort"};
-        QTest::newRow("text box menu") << "text box menu" << QStringList{"&Ångra\tCtrl+Z"};
-        QTest::newRow("line field menu")
-            << "line field menu" << QStringList{"Markera alla\tCtrl+A"};
-        QTest::newRow("box menu") << "box menu" << QStringList{"Klipp &ut\tCtrl+X"};
-        QTest::newRow("document window menu") << "document window menu" << QStringList{"&Stäng"};
-        QTest::newRow("message box") << "message box" << QStringList{"Ja", "Nej", "Avbryt"};
+            row(window);
+        row("open dialog", {"Öppna", "Leta i:", "Filnamn:", "Filformat:", "Avbryt", "Dator"});
+        row("save dialog", {"Spara som", "Spara", "Avbryt"});
+        row("file list menu", {"&Ny mapp"});
+        row("folder list menu", {"Ta bort"});
+        row("text box menu", {"&Ångra\tCtrl+Z"});
+        row("line field menu", {"Markera alla\tCtrl+A"});
+        row("box menu", {"Klipp &ut\tCtrl+X"});
+        row("document window menu", {"&Stäng"});
+        row("message box", {"Ja", "Nej", "Avbryt"});
     }
     void everyWordIsSwedish() {
         QFETCH(QString, what);
