@@ -81,10 +81,8 @@ private slots:
         };
         row("typed path refused", "", {}, "/bin/firefox", QString());
         row("firefox anywhere", "/bin/falkon", {"/elev/firefox"}, "", "/elev/firefox");
-        row("Debian's chosen browser", "", {"/usr/bin/x-www-browser"}, "",
-            "/usr/bin/x-www-browser");
-        row("Debian's sensible browser", "", {"/usr/bin/sensible-browser"}, "",
-            "/usr/bin/sensible-browser");
+        row("Debian's chosen browser", "", {"/b/x-www-browser"}, "", "/b/x-www-browser");
+        row("Debian's sensible browser", "", {"/b/sensible-browser"}, "", "/b/sensible-browser");
         row("the browsed name decides", "", {"/bin/firefox"}, "-esr", "/bin/firefox-esr");
         row("the last browse decides", "", {"/bin/firefox", "/bin/vim"}, "", QString());
         row("cancelled first browse keeps the stored path", "/bin/firefox", {""}, "",
