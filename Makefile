@@ -33,8 +33,10 @@ build: deps
 run: build
 	./$(BUILD)/app/vimlahtml
 
+# A fresh system may have no locale at all; the end-to-end tests type Swedish letters, which needs
+# UTF-8 (C.UTF-8 is part of every Debian).
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	bench/run-benchmarks.sh $(BUILD)
