@@ -32,6 +32,7 @@ struct FileDialogRequest {
     QString filter;
     QString initialFileName;
     QString defaultSuffix; // appended to a typed name without extension (save dialog)
+    QString initialFolder; // where the dialog opens when the file name names none
 };
 
 struct FileChoice {
@@ -109,6 +110,9 @@ public:
     virtual QString userConfigFolder() = 0;
     // Where the program keeps what is neither settings nor documents (recovery copies).
     virtual QString userStateFolder() = 0;
+    // The folder of the files installed with the program (share/vimlahtml beside its bin/);
+    // empty when there is none.
+    virtual QString installedDataFolder() = 0;
 
     // Starts a program with its arguments, without a shell and without waiting for it.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;

@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/FileFilter.h"
+#include "platform/FileDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,30 +41,6 @@ QMessageBox::StandardButton standardButton(Answer answer) {
         return QMessageBox::Cancel;
     }
     return QMessageBox::NoButton;
-}
-
-// Debian ships no Swedish translation of Qt's own texts, so the buttons are named here.
-void setSwedishButtonTexts(QMessageBox& box) {
-    const std::pair<QMessageBox::StandardButton, const char16_t*> texts[] = {
-        {QMessageBox::Ok, u"OK"},
-        {QMessageBox::Yes, u"Ja"},
-        {QMessageBox::No, u"Nej"},
-        {QMessageBox::Cancel, u"Avbryt"}};
-    for (const auto& [button, text] : texts) {
-        if (QAbstractButton* b = box.button(button))
-            b->setText(QString::fromUtf16(text));
-    }
-}
-
-void setSwedishLabels(QFileDialog& dialog, FileDialogKind kind) {
-    const bool open = kind == FileDialogKind::Open;
-    dialog.setWindowTitle(open ? QStringLiteral("Öppna") : QStringLiteral("Spara som"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Leta i:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        open ? QStringLiteral("Öppna") : QStringLiteral("Spara"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
 }
 
 bool syncedToDisk(QFileDevice& file) {
@@ -114,7 +90,6 @@ Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
     }
     if (QAbstractButton* defaultButton = box.button(standardButton(message.defaultButton)))
         box.setDefaultButton(qobject_cast<QPushButton*>(defaultButton));
-    setSwedishButtonTexts(box);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:
@@ -132,18 +107,7 @@ Answer QtPlatform::showMessage(const Message& message, QWidget* parent) {
 
 FileChoice QtPlatform::showFileDialog(const FileDialogRequest& request, QWidget* parent) {
     QFileDialog dialog(ownerFor(parent));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite); // the editor asks on its own
-    const bool open = request.kind == FileDialogKind::Open;
-    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // After the modes: setting the accept mode makes new buttons, with Qt's English captions.
-    setSwedishLabels(dialog, request.kind);
-    dialog.setNameFilters(nameFiltersFrom(request.filter));
-    if (!request.defaultSuffix.isEmpty())
-        dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.initialFileName.isEmpty())
-        dialog.selectFile(request.initialFileName);
+    prepareFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return FileChoice::cancel();
     const QString path = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
@@ -223,6 +187,12 @@ bool QtPlatform::makeFolder(const QString& folder) {
 
 QString QtPlatform::applicationFolder() {
     return QCoreApplication::applicationDirPath();
+}
+
+// A build keeps the same layout as an installation, so both find their files the same way.
+QString QtPlatform::installedDataFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/vimlahtml"));
 }
 
 QString QtPlatform::userConfigFolder() {

@@ -36,6 +36,7 @@ public:
     QString userConfigFolder() override;
     QString userStateFolder() override;
     std::unique_ptr<HeldLock> takeLock(const QString& path) override;
+    QString installedDataFolder() override;
 
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QSize screenSize() override;

@@ -6,9 +6,12 @@
 namespace vimla::settings {
 
 // True for the name (without folder) of a program the settings accept as the browser. The names
-// are compared exactly, capitals included: the two browsers of old school computers in the two
-// spellings their installers used, and the browser programs of this desktop.
+// are compared exactly, capitals included.
 bool isBrowserProgramName(QStringView fileName);
+
+// The filter of "Bläddra...": first the programs, *.exe and *.com and the accepted names, then
+// every file.
+QString browserFileFilter();
 
 // What "OK" of the settings dialog knows about the browser path.
 struct BrowserPathEntry {

@@ -22,7 +22,8 @@ namespace {
 const QString kBrowserRefused = QStringLiteral("Ej Netscape eller Internet Explorer");
 const QString kSettingsFailed = QStringLiteral("Fel! Ändra inställningarna igen!");
 const QString kPathNotFound = QStringLiteral("Hittar inte sökvägen.");
-const QString kProgramFilter = QStringLiteral("program|*.exe;*.com|Alla filer|*.*");
+// Where the browsers of this desktop live.
+const QString kProgramFolder = QStringLiteral("/usr/bin");
 
 } // namespace
 
@@ -99,7 +100,9 @@ void FrmInst::afterCancel() {
 
 void FrmInst::cmdBladdra_Click() {
     const platform::FileChoice choice = editor().platform().showFileDialog(
-        {platform::FileDialogKind::Open, kProgramFilter, m_browsedPath, QString()}, this);
+        {platform::FileDialogKind::Open, browserFileFilter(), m_browsedPath, QString(),
+         m_browsedPath.isEmpty() ? kProgramFolder : QString()},
+        this);
     if (!choice.cancelled) {
         if (choice.fullPath.isEmpty()) {
             editor().showFailure(kPathNotFound);

@@ -23,7 +23,7 @@ void DocumentFiles::Oppna() {
     m_editor.frmHtml();
     const platform::FileChoice choice = m_editor.platform().showFileDialog(
         {platform::FileDialogKind::Open, QStringLiteral("html-filer|*.html;*.htm|Alla filer|*.*"),
-         m_dialogFileName, QString()},
+         m_dialogFileName, QString(), QString()},
         nullptr);
     if (choice.cancelled)
         return;
@@ -79,7 +79,7 @@ SaveOutcome DocumentFiles::SparaSom() {
         m_dialogFileName.clear();
         const platform::FileChoice choice = platform.showFileDialog(
             {platform::FileDialogKind::Save, QStringLiteral("HTML dokument|*.html;*.htm"),
-             QString(), QStringLiteral("html")},
+             QString(), QStringLiteral("html"), QString()},
             nullptr);
         if (choice.cancelled) {
             state.strAvbrutet = kJa;

@@ -15,15 +15,24 @@ QString fileToRead(platform::Platform& platform) {
     const QString applicationFolder = platform.applicationFolder();
     const QString inApplicationFolder = QDir(applicationFolder).filePath(kSettingsFileName);
     const QString userFolder = platform.userConfigFolder();
-    if (userFolder.isEmpty())
+    const QString inUserFolder =
+        userFolder.isEmpty() ? QString() : QDir(userFolder).filePath(kSettingsFileName);
+    const bool userHasFile = !inUserFolder.isEmpty() && platform.fileExists(inUserFolder);
+    if (platform.fileExists(inApplicationFolder)) {
+        // A file beside the program must not hide the settings the pupil saved since.
+        if (userHasFile && !platform.isWritableFolder(applicationFolder))
+            return inUserFolder;
         return inApplicationFolder;
-    const QString inUserFolder = QDir(userFolder).filePath(kSettingsFileName);
-    if (!platform.fileExists(inApplicationFolder))
+    }
+    if (userHasFile)
         return inUserFolder;
-    // A file installed with the program must not hide the settings the pupil saved since.
-    if (platform.fileExists(inUserFolder) && !platform.isWritableFolder(applicationFolder))
-        return inUserFolder;
-    return inApplicationFolder;
+    // Neither has saved settings yet: the defaults installed with the program.
+    const QString dataFolder = platform.installedDataFolder();
+    const QString installed =
+        dataFolder.isEmpty() ? QString() : QDir(dataFolder).filePath(kSettingsFileName);
+    if (!installed.isEmpty() && platform.fileExists(installed))
+        return installed;
+    return inApplicationFolder; // which cannot be read
 }
 
 QString fileToWrite(platform::Platform& platform) {

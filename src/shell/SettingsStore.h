@@ -17,7 +17,8 @@ struct SettingsTexts {
 // The settings file. It lives in the application's own folder; a program installed where the
 // pupil cannot write keeps it in the pupil's configuration folder instead. Reading prefers the
 // application folder's file when it exists, unless that folder cannot be written and the pupil
-// has a file of their own.
+// has a file of their own; with neither, it reads the defaults installed with the program. A file
+// that exists but cannot be read is never passed over.
 class SettingsStore {
 public:
     // The fields read before the first failure; none when the file cannot be read.

@@ -1,3 +1,4 @@
+#include "platform/FileFilter.h"
 #include "program/Program.h"
 #include "shell/MainWindow.h"
 #include "support/Files.h"
@@ -80,6 +81,8 @@ private slots:
         };
         row("typed path refused", "", {}, "/bin/firefox", QString());
         row("firefox anywhere", "/bin/falkon", {"/elev/firefox"}, "", "/elev/firefox");
+        row("Debian's chosen browser", "", {"/b/x-www-browser"}, "", "/b/x-www-browser");
+        row("Debian's sensible browser", "", {"/b/sensible-browser"}, "", "/b/sensible-browser");
         row("the browsed name decides", "", {"/bin/firefox"}, "-esr", "/bin/firefox-esr");
         row("the last browse decides", "", {"/bin/firefox", "/bin/vim"}, "", QString());
         row("cancelled first browse keeps the stored path", "/bin/firefox", {""}, "",
@@ -127,13 +130,34 @@ private slots:
                          .y()); // level // nothing browsed yet
         click("cmdBladdra");
         click("cmdBladdra");
+        QCOMPARE(h.platform.fileDialogs.first().initialFolder, QString("/usr/bin"));
+        QCOMPARE(h.platform.fileDialogs.at(1).initialFolder, QString("/usr/bin"));
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString("/b/konqueror"));
+        QCOMPARE(h.platform.fileDialogs.last().initialFolder, QString()); // the file's folder
         QCOMPARE(h.platform.messageTexts(), QStringList("Hittar inte sökvägen."));
         click("cmdAvbryt");
         h.editor().mdiForm1().mnuInställningar_Click();
         h.platform.fileChoices << FileChoice::cancel();
         click("cmdBladdra");
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString());
+    }
+
+    // The first filter of "Bläddra..." shows the accepted browsers and programs, nothing else.
+    void programFilterShowsBrowsers_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shown");
+        for (const char* name : {"firefox", "x-www-browser", "sensible-browser", "start.com"})
+            QTest::newRow(name) << QString(name) << true;
+        QTest::newRow("vim") << "vim" << false;
+    }
+    void programFilterShowsBrowsers() {
+        ProgramHarness h;
+        h.editor().mdiForm1().mnuInställningar_Click();
+        h.platform.fileChoices << FileChoice::cancel();
+        click("cmdBladdra");
+        const QString programs = platform::nameFiltersFrom(h.platform.fileDialogs[0].filter)[0];
+        QFETCH(QString, name);
+        QTEST(QDir::match(programs.section('(', 1).chopped(1).split(' '), name), "shown");
     }
 
     void failureKeepsWhatWasDone_data() {

@@ -1,8 +1,11 @@
 // Mutants that change nothing: the ending flag set as the editor is destroyed (destroying the
 // windows sends them no close event, so they would ask nothing either way).
+#include "program/Program.h"
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +87,44 @@ private slots:
                            h.state().strWebblasare}),
               "state");
         QCOMPARE(h.editor().currentFileName() + h.editor().statusText(), "Namnlös");
+    }
+
+    // Where the settings come from: the program's folder, the user's, or the defaults installed
+    // with the program when neither has a file; a file that is there but cannot be read is
+    // reported, never passed over.
+    void settingsFileChosen_data() {
+        QTest::addColumn<Bytes>("inProgramFolder");
+        QTest::addColumn<Bytes>("inUserFolder");
+        QTest::addColumn<QString>("family"); // empty: the failure is reported
+        const QByteArray program("11\r\nCourier New\r\n\r\n");
+        const QByteArray user("11\r\nTimes New Roman\r\n\r\n");
+        const QByteArray unreadable(100 * 1024, ' ');
+        QTest::newRow("none: installed defaults") << Bytes() << Bytes() << "DejaVu Sans Mono";
+        QTest::newRow("the program folder's") << Bytes(program) << Bytes() << "Courier New";
+        QTest::newRow("the user's") << Bytes() << Bytes(user) << "Times New Roman";
+        QTest::newRow("the program folder's unreadable") << Bytes(unreadable) << Bytes() << "";
+        QTest::newRow("the user's unreadable") << Bytes() << Bytes(unreadable) << "";
+    }
+    void settingsFileChosen() {
+        QFETCH(Bytes, inProgramFolder);
+        QFETCH(Bytes, inUserFolder);
+        QFETCH(QString, family);
+        testing::ScriptedPlatform platform;
+        QTemporaryDir installed;
+        platform.installedDataFolderPath = installed.path();
+        const auto write = [](const QString& folder, const Bytes& bytes) {
+            QFile file(QDir(folder).filePath("vimlahtml.ini"));
+            QVERIFY(!bytes ||
+                    (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size()));
+        };
+        write(platform.applicationFolderPath, inProgramFolder);
+        write(platform.userConfigFolderPath, inUserFolder);
+        write(installed.path(), QByteArray("11\r\nDejaVu Sans Mono\r\n/usr/bin/xdg-open\r\n"));
+        const auto editor = program::startProgram(platform);
+        QCOMPARE(platform.messageTexts(),
+                 family.isEmpty() ? QStringList("Kunde inte hämta inställningar") : QStringList());
+        if (!family.isEmpty())
+            QCOMPARE(editor->txtHtml().font().family(), family);
     }
 
     // The frame two thirds of the screen (1280 x 800) and centred; the document nine tenths of

@@ -31,6 +31,7 @@ public:
     QString applicationFolderPath = m_applicationFolder.path();
     QString userConfigFolderPath = m_userConfigFolder.path();
     QString userStateFolderPath = m_userStateFolder.path();
+    QString installedDataFolderPath; // none by default
     // What each folder holds, files of every kind; a folder missing here cannot be read.
     QMap<QString, platform::FolderContents> folders{{QStringLiteral("/"), {}}};
     QStringList driveList{QStringLiteral("/")};
@@ -73,6 +74,7 @@ public:
     QString applicationFolder() override { return applicationFolderPath; }
     QString userConfigFolder() override { return userConfigFolderPath; }
     QString userStateFolder() override { return userStateFolderPath; }
+    QString installedDataFolder() override { return installedDataFolderPath; }
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QSize screenSize() override { return screen; }
     bool isWritableFolder(const QString& folder) override;
