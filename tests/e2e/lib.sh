@@ -17,6 +17,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The program keeps its settings and recovery copies under a home of the test's own, with the
+# program's folder and any further folders named.
+use_private_home() {
+    export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/app" "$@"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+
 step() { echo "-- $* ($((SECONDS - started)) s)"; }
 
 fail() {

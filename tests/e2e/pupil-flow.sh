@@ -18,9 +18,7 @@ positions_helper=$2
 grab=$3
 failure_picture=${4:-$PWD}/e2e-failure.png
 source "$(dirname "$0")/lib.sh"
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/app" "$work/site"
-chmod 700 "$XDG_RUNTIME_DIR"
+use_private_home "$work/site"
 
 click_button() {
     local position
