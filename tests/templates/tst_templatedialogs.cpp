@@ -3,6 +3,7 @@
 // Mutants that change nothing a pupil can tell: a percent field one pixel wider at most, and its
 // caption spanning a third column that holds nothing.
 #include "support/ProgramHarness.h"
+#include "support/Table.h"
 #include "templates/FramePreview.h"
 #include "templates/LockableComboBox.h"
 
@@ -18,9 +19,14 @@
 using namespace vimla;
 using platform::Answer;
 using templates::TwipLine;
-using testing::ProgramHarness;
+using namespace vimla::testing;
 
 namespace {
+
+struct Lock {
+    QString colour, image;
+    bool enterImage, locked;
+};
 
 const QString kOldText = "<P>gammal text";
 
@@ -53,27 +59,20 @@ class TestTemplateDialogs : public QObject {
     Q_OBJECT
 private slots:
     void bodyLocks_data() {
-        QTest::addColumn<QString>("colour");
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<bool>("enterImage");
-        QTest::addColumn<bool>("locked"); // the entered field; the other one stays open
-        const auto row = [](const char* name, const char* colour, const char* image,
-                            bool enterImage, bool locked) {
-            QTest::newRow(name) << QString(colour) << QString(image) << enterImage << locked;
-        };
-        row("image, no colour: open", "", "", true, false);
-        row("colour, no image: open", "red", "", false, false);
-        row("image while a colour stands: locked", "red", "", true, true);
-        row("colour while an image stands: locked", "", "a.gif", false, true);
-        row("both filled, only the entered image locks", "red", "a.gif", true, true);
-        row("both filled, only the entered colour locks", "red", "a.gif", false, true);
-        row("a blank counts as text", " ", "", true, true);
+        // `locked` is about the entered field; the other one stays open.
+        addRows<Lock>({
+            {"image, no colour: open", {"", "", true, false}},
+            {"colour, no image: open", {"red", "", false, false}},
+            {"image while a colour stands: locked", {"red", "", true, true}},
+            {"colour while an image stands: locked", {"", "a.gif", false, true}},
+            {"both filled, only the entered image locks", {"red", "a.gif", true, true}},
+            {"both filled, only the entered colour locks", {"red", "a.gif", false, true}},
+            {"a blank counts as text", {" ", "", true, true}},
+        });
     }
     void bodyLocks() {
-        QFETCH(QString, colour);
-        QFETCH(QString, image);
-        QFETCH(bool, enterImage);
-        QFETCH(bool, locked);
+        QFETCH(Lock, row);
+        const auto [colour, image, enterImage, locked] = row;
         ProgramHarness h;
         openDialog(h, "frmBody");
         auto* cboBakfarg = h.find<templates::LockableComboBox>("cboBakfarg");
