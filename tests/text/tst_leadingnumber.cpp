@@ -3,7 +3,7 @@
 // Mutants that change nothing: an exponent without digits set to 1 instead of 0 (it only counts
 // for a number out of range, which is never near 0 or 1); "value <= 0" for the sign (0 returned
 // before).
-#include "text/Colours.h"
+#include "support/Table.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"
 
@@ -13,15 +13,23 @@
 #include <limits>
 
 using namespace vimla::text;
+using vimla::testing::addRows;
 
 namespace {
 
 constexpr int kNone = -99999;                                 // no count
 const double kOut = std::numeric_limits<double>::quiet_NaN(); // out of range
 
-void row(const char* name, const QString& text, double value, int count) {
-    QTest::newRow(name) << text << value << count;
-}
+struct Reading {
+    QString text;
+    double value;
+    int count;
+};
+
+struct Written {
+    double value;
+    QString text;
+};
 
 QString digits(int zeros, const char* around) {
     return QString::fromLatin1(around).replace(u'0', QString(zeros, u'0'));
@@ -33,61 +41,59 @@ class TestNumberRules : public QObject {
     Q_OBJECT
 private slots:
     void numberAndCount_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("count");
-        row("empty text reads as 0", "", 0, 0);
-        row("plain whole number", "42", 42, 42);
-        row("blanks inside are ignored", "1 2", 12, 12);
-        row("tabs and line feeds are ignored", "\t3\n4", 34, 34);
-        row("carriage return is not ignored", "3\r4", 3, 3);
-        row("comma is no decimal point", "2,5", 2, 2);
-        row("2.5 rounds to the even 2", "2.5", 2.5, 2);
-        row("3.5 rounds to the even 4", "3.5", 3.5, 4);
-        row("-2.5 rounds to -2", "-2.5", -2.5, -2);
-        row("2.51 rounds up", "2.51", 2.51, 3);
-        row("second point ends the number", "1.2.3", 1.2, 1);
-        row("point first", ".5", 0.5, 0);
-        row("point last", "5.", 5, 5);
-        row("lone minus", "-", 0, 0);
-        row("lone point", ".", 0, 0);
-        row("blank between sign and digits", "- 5", -5, -5);
-        row("explicit plus", "+8", 8, 8);
-        row("letters", "abc", 0, 0);
-        row("trailing letters dropped", "12abc", 12, 12);
-        row("percent sign ends the number", "50%", 50, 50);
-        row("small e exponent", "1e2", 100, 100);
-        row("capital E exponent with sign", "25E-1", 2.5, 2);
-        row("exponent with plus", "1E+3", 1000, 1000);
-        row("exponent without digits dropped", "7e", 7, 7);
-        row("exponent sign without digits dropped", "7e-", 7, 7);
-        row("blanks inside the exponent", "1 e 2", 100, 100);
-        row("D is no exponent", "1D2", 1, 1);
-        row("exponent alone", "E5", 0, 0);
-        row("non-ASCII digits are no digits", QString::fromUtf8("١٢"), 0, 0);
-        row("400 leading zeros", digits(400, "01"), 1, 1);
-        row("too small: 1E-999", "1E-999", 0, 0);
-        row("too small: 400 zeros after the point", digits(400, "0.01"), 0, 0);
-        row("largest count", "32767", 32767, 32767);
-        row("32767.4 still fits", "32767.4", 32767.4, 32767);
-        row("32767.5 rounds beyond 16 bits", "32767.5", 32767.5, kNone);
-        row("smallest count", "-32768", -32768, -32768);
-        row("-32768.5 rounds to the even -32768", "-32768.5", -32768.5, -32768);
-        row("-32769 does not fit", "-32769", -32769, kNone);
-        row("1E10 does not fit", "1E10", 1e10, kNone);
-        row("out of range: 1E999", "1E999", kOut, kNone);
-        row("out of range: -1e999", "-1e999", kOut, kNone);
-        row("out of range: huge exponent", "9e99999999999999999999999", kOut, kNone);
-        row("out of range: 400 digits", QString(400, u'9'), kOut, kNone);
-        row("out of range: 400 digits, e-50", QString(400, u'9') + "e-50", kOut, kNone);
-        row("out of range: point, zeros, e400", "0.0001e400", kOut, kNone);
-        row("out of range: point, 400 digits, e309", "0." + QString(400, u'9') + "e309", kOut,
-            kNone);
+        addRows<Reading>({
+            {"empty text reads as 0", {"", 0, 0}},
+            {"plain whole number", {"42", 42, 42}},
+            {"blanks inside are ignored", {"1 2", 12, 12}},
+            {"tabs and line feeds are ignored", {"\t3\n4", 34, 34}},
+            {"carriage return is not ignored", {"3\r4", 3, 3}},
+            {"comma is no decimal point", {"2,5", 2, 2}},
+            {"2.5 rounds to the even 2", {"2.5", 2.5, 2}},
+            {"3.5 rounds to the even 4", {"3.5", 3.5, 4}},
+            {"-2.5 rounds to -2", {"-2.5", -2.5, -2}},
+            {"2.51 rounds up", {"2.51", 2.51, 3}},
+            {"second point ends the number", {"1.2.3", 1.2, 1}},
+            {"point first", {".5", 0.5, 0}},
+            {"point last", {"5.", 5, 5}},
+            {"lone minus", {"-", 0, 0}},
+            {"lone point", {".", 0, 0}},
+            {"blank between sign and digits", {"- 5", -5, -5}},
+            {"explicit plus", {"+8", 8, 8}},
+            {"letters", {"abc", 0, 0}},
+            {"trailing letters dropped", {"12abc", 12, 12}},
+            {"percent sign ends the number", {"50%", 50, 50}},
+            {"small e exponent", {"1e2", 100, 100}},
+            {"capital E exponent with sign", {"25E-1", 2.5, 2}},
+            {"exponent with plus", {"1E+3", 1000, 1000}},
+            {"exponent without digits dropped", {"7e", 7, 7}},
+            {"exponent sign without digits dropped", {"7e-", 7, 7}},
+            {"blanks inside the exponent", {"1 e 2", 100, 100}},
+            {"D is no exponent", {"1D2", 1, 1}},
+            {"exponent alone", {"E5", 0, 0}},
+            {"non-ASCII digits are no digits", {QString::fromUtf8("١٢"), 0, 0}},
+            {"400 leading zeros", {digits(400, "01"), 1, 1}},
+            {"too small: 1E-999", {"1E-999", 0, 0}},
+            {"too small: 400 zeros after the point", {digits(400, "0.01"), 0, 0}},
+            {"largest count", {"32767", 32767, 32767}},
+            {"32767.4 still fits", {"32767.4", 32767.4, 32767}},
+            {"32767.5 rounds beyond 16 bits", {"32767.5", 32767.5, kNone}},
+            {"smallest count", {"-32768", -32768, -32768}},
+            {"-32768.5 rounds to the even -32768", {"-32768.5", -32768.5, -32768}},
+            {"-32769 does not fit", {"-32769", -32769, kNone}},
+            {"1E10 does not fit", {"1E10", 1e10, kNone}},
+            {"out of range: 1E999", {"1E999", kOut, kNone}},
+            {"out of range: -1e999", {"-1e999", kOut, kNone}},
+            {"out of range: huge exponent", {"9e99999999999999999999999", kOut, kNone}},
+            {"out of range: 400 digits", {QString(400, u'9'), kOut, kNone}},
+            {"out of range: 400 digits, e-50", {QString(400, u'9') + "e-50", kOut, kNone}},
+            {"out of range: point, zeros, e400", {"0.0001e400", kOut, kNone}},
+            {"out of range: point, 400 digits, e309",
+             {"0." + QString(400, u'9') + "e309", kOut, kNone}},
+        });
     }
     void numberAndCount() {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QFETCH(int, count);
+        QFETCH(Reading, row);
+        const auto [text, value, count] = row;
         const LeadingNumber number = leadingNumber(text);
         QCOMPARE(number.isOutOfRange(), std::isnan(value));
         QCOMPARE(number.value, std::isnan(value) ? 0.0 : value);
@@ -95,43 +101,26 @@ private slots:
         QCOMPARE(rounded ? int(*rounded) : kNone, count);
     }
 
-    // Values no text reads as.
-    void roundToCount_data() {
-        QTest::addColumn<double>("value");
-        QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
-        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity();
-        QTest::newRow("NaN") << kOut;
-    }
-    void roundToCount() {
-        QFETCH(double, value);
-        QVERIFY(!vimla::text::roundToCount(value));
-    }
-
     void signPlace_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("80 gets a blank") << 80.0 << " 80";
-        QTest::newRow("zero") << 0.0 << " 0";
-        QTest::newRow("minus zero is zero") << -0.0 << " 0";
-        QTest::newRow("half") << 87.5 << " 87.5";
-        QTest::newRow("negative gets its minus only") << -5.0 << "-5";
-        QTest::newRow("no thousands separator") << 12345678.0 << " 12345678";
-        QTest::newRow("15 significant digits") << 1.0 / 3.0 << " 0.333333333333333";
-        QTest::newRow("no trailing zeros") << 0.1 + 0.2 << " 0.3";
-        QTest::newRow("large uses an exponent") << 1e20 << " 1E+20";
-        QTest::newRow("small uses an exponent") << 0.00001 << " 1E-05";
-        QTest::newRow("largest double stays readable")
-            << -std::numeric_limits<double>::max() << "-1.79769313486231E+308";
+        addRows<Written>({
+            {"80 gets a blank", {80.0, " 80"}},
+            {"zero", {0.0, " 0"}},
+            {"minus zero is zero", {-0.0, " 0"}},
+            {"half", {87.5, " 87.5"}},
+            {"negative gets its minus only", {-5.0, "-5"}},
+            {"no thousands separator", {12345678.0, " 12345678"}},
+            {"15 significant digits", {1.0 / 3.0, " 0.333333333333333"}},
+            {"no trailing zeros", {0.1 + 0.2, " 0.3"}},
+            {"large uses an exponent", {1e20, " 1E+20"}},
+            {"small uses an exponent", {0.00001, " 1E-05"}},
+            {"largest double stays readable",
+             {-std::numeric_limits<double>::max(), "-1.79769313486231E+308"}},
+        });
     }
     void signPlace() {
-        QFETCH(double, value);
-        QFETCH(QString, written);
-        QCOMPARE(writeWithSignPlace(value), written);
-        QVERIFY(!leadingNumber(written).isOutOfRange());
-    }
-
-    void colours() {
-        QCOMPARE(colourList(), QStringList({"red", "green", "yellow", "blue", "black", "white"}));
+        QFETCH(Written, row);
+        QCOMPARE(writeWithSignPlace(row.value), row.text);
+        QVERIFY(!leadingNumber(row.text).isOutOfRange());
     }
 };
 
