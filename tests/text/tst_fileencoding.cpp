@@ -1,3 +1,5 @@
+// Mutants that change nothing: the reserved size of the saved text, and "<= 0x80" in the ASCII
+// test (a lone 0x80 byte is never whole UTF-8, so such a file is Windows-1252 either way).
 #include "text/FileEncoding.h"
 
 #include <QTest>

@@ -1,3 +1,7 @@
+// Mutants that change nothing: resuming the scan one character before the '>' that ends a tag
+// with a forgotten quote instead of after it (the text scan reads that character and the '>' as
+// plain text either way); a row not ended by the next row (rows need no end tag, so an open row
+// is never hinted, and an end tag closes the innermost row either way).
 #include "dialogs/ImageTag.h"
 #include "dialogs/MarkupHtml.h"
 #include "templates/PageHtml.h"
@@ -33,6 +37,8 @@ void TestHtmlHints::mistakes_data() {
     QTest::newRow("closing without opening") << "<B>a</B>\n</I>" << HintKind::ClosedWithoutOpening << 2 << 1 << "Taggen </I> på rad 2 stänger en <I> som aldrig öppnades.";
     QTest::newRow("crossed closings") << "<B>\n<I>a</B></I>" << HintKind::ClosedOutOfOrder << 2 << 5 << "Taggen </B> på rad 2 kommer för tidigt: stäng först <I> från rad 2.";
     QTest::newRow("crossed through a cell") << "<TABLE><TR><TD><FONT SIZE=2>a</TD></FONT></TABLE>" << HintKind::ClosedOutOfOrder << 1 << 30 << "";
+    QTest::newRow("crossed through a row") << "<TABLE><TR><TD><B>x</TR></B></TABLE>" << HintKind::ClosedOutOfOrder << 1 << 20 << "";
+    QTest::newRow("crossed through an option") << "<SELECT><OPTION><B>x</OPTION></B></SELECT>" << HintKind::ClosedOutOfOrder << 1 << 21 << "";
     QTest::newRow("tag never ends") << "<P>\n<B fet</B>" << HintKind::TagNeverEnds << 2 << 1 << "Taggen <B på rad 2 tar aldrig slut: det fattas ett >.";
     QTest::newRow("tag never ends at the end") << "text <I" << HintKind::TagNeverEnds << 1 << 6 << "";
     QTest::newRow("end tag never ends") << "<B>a</B\n<P>b" << HintKind::TagNeverEnds << 1 << 5 << "";
@@ -46,6 +52,7 @@ void TestHtmlHints::mistakes_data() {
     QTest::newRow("second body") << "<BODY>\n<P>a\n<body bgcolor=red>" << HintKind::SecondBodyOrHead << 3 << 1 << "Sidan har redan en <BODY> på rad 1. Det får bara finnas en.";
     QTest::newRow("second head") << "<HEAD></HEAD><HEAD></HEAD>" << HintKind::SecondBodyOrHead << 1 << 14 << "";
     QTest::newRow("comment never ends") << "a\n<!-- gömt <B>" << HintKind::CommentNeverEnds << 2 << 1 << "";
+    QTest::newRow("unknown element from the end of the alphabet") << "<zoo>" << HintKind::UnknownElement << 1 << 1 << "";
     QTest::newRow("stray end of a paragraph") << "<DIV>a</P></DIV>" << HintKind::ClosedWithoutOpening << 1 << 7 << "";
     // clang-format on
 }
@@ -91,6 +98,11 @@ void TestHtmlHints::correctPages_data() {
     QTest::newRow("quoted greater-than and self-closing") << "<A TITLE=\"a > b\" HREF='x.html'>x</A><BR/><IMG SRC=\"a.gif\" />";
     QTest::newRow("newer elements") << "<SECTION><ARTICLE><HEADER>a</HEADER><MAIN><SPAN>b</SPAN></MAIN><FOOTER>c</FOOTER></ARTICLE></SECTION>";
     QTest::newRow("empty page") << "";
+    QTest::newRow("rows and cells closed") << "<TABLE><TR><TD>1</TD></TR><TBODY><TR><TH>2</TH></TR></TBODY></TABLE>";
+    QString closedElements; // every element that has no rule of its own, each opened and closed
+    for (const QString& name : QStringLiteral("A ABBR ACRONYM APPLET AUDIO B BDI BDO BIG BLINK BUTTON CANVAS CAPTION CITE CODE DATA DATALIST DEL DFN DIALOG EM FONT FRAMESET I IFRAME INS KBD LABEL LEGEND MAP MARK MARQUEE METER NOBR NOEMBED NOFRAMES NOSCRIPT OBJECT OUTPUT PICTURE PROGRESS Q RUBY S SAMP SELECT SMALL SPAN STRIKE STRONG SUB SUMMARY SUP TEMPLATE TIME TT U VAR VIDEO").split(u' '))
+        closedElements += "<" + name + ">x</" + name + ">";
+    QTest::newRow("every plain element closed") << closedElements;
     // clang-format on
 }
 

@@ -2,7 +2,8 @@
 // and a number written with its sign place.
 // Mutants that change nothing: an exponent without digits set to 1 instead of 0 (it only counts
 // for a number out of range, which is never near 0 or 1); "value <= 0" for the sign (0 returned
-// before).
+// before); the end pointer handed to from_chars moved before the start (the library then reads up
+// to the number text's closing zero, which ends the number in the same place).
 #include "support/Table.h"
 #include "text/LeadingNumber.h"
 #include "text/SignPlace.h"

@@ -1,7 +1,10 @@
 // Document bytes to editor text and back: the code page, references for what it cannot hold,
 // line breaks, and the long-line rule that decides how a text is shown.
 // Mutants that change nothing: "size < limit" for the early answer (the loop gives the same), and
-// byte 0 sent down the reference path in encodeDocument (which writes the same byte).
+// byte 0 sent down the reference path in encodeDocument (which writes the same byte); the growth
+// check before copying a reference (16 free bytes are always kept, and no reference is longer);
+// "<=" in the loop of fromEditorLineBreaks (the one character read past the end is the string's
+// closing zero, which is no line break).
 #include "text/LongLines.h"
 #include "text/Windows1252.h"
 
