@@ -7,6 +7,7 @@ if [ "$(id -u)" -ne 0 ] || ! command -v unshare >/dev/null; then
 fi
 full=$(mktemp -d) && readonly=$(mktemp -d) || exit 1
 trap 'rmdir "$full" "$readonly"' EXIT
+# shellcheck disable=SC2016 # the inner shell expands its own variables
 VIMLA_PRIVATE_FULL_DISK=$full VIMLA_PRIVATE_READ_ONLY_FOLDER=$readonly \
     unshare -m --propagation private sh -c '
         mount -t tmpfs -o size=64k tmpfs "$VIMLA_PRIVATE_FULL_DISK" &&
