@@ -1,127 +1,184 @@
+// The dialogs that insert markup, as a pupil uses them. The picture dialog's pictures are files
+// on the disk; its folders and drives are listed from the scripted platform's table.
+#include "dialogs/FrmBild.h"
+#include "dialogs/PictureBox.h"
 #include "support/ProgramHarness.h"
+#include "support/Table.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTest>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 
-using vimla::testing::ProgramHarness;
+#include <sys/stat.h>
+
+using namespace vimla::dialogs;
+using namespace vimla::testing;
 
 namespace {
 
+// The dialog is named by the row's name up to the colon.
+struct Entry {
+    QString keys;         // a tab moves to the next field
+    QString inserted;     // in place of "GAMMAL"
+    QString refusal = {}; // shown instead, the dialog kept open
+};
+
 const QString kDocument = QStringLiteral("före GAMMAL\r\nefter"); // "GAMMAL" selected
-
-QString table(int rows, int cells, const QString& attributes = R"(BORDER="" WIDTH="%")",
-              const QString& alignment = "left") {
-    const QString row =
-        "<TR>\r\n" + ("     <TD ALIGN=\"" + alignment + "\" >\r\n").repeated(cells) + "</TR>\r\n";
-    return "<TABLE " + attributes + ">\r\n" + row.repeated(rows) + "</TABLE>";
-}
-
-// The program with kDocument, unchanged, and "förut" on the clipboard, the dialog open.
-QWidget* openOverDocument(ProgramHarness& h, const QString& form) {
-    h.setTextAndSelect(kDocument, 5, 6);
-    h.state().strAndrad.clear();
-    h.platform.setClipboardText("förut");
-    return h.showDialog(form);
-}
-
-// Entries are "field=text", typed key by key into the field, or an option button to choose.
-void enter(ProgramHarness& h, const QStringList& entries) {
-    for (const QString& entry : entries) {
-        QWidget* field = h.find(entry.section(u'=', 0, 0));
-        QVERIFY2(field, qPrintable(entry));
-        if (auto* option = qobject_cast<QRadioButton*>(field)) {
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
-            continue;
-        }
-        field->setFocus();
-        if (auto* box = qobject_cast<QComboBox*>(field))
-            box->lineEdit()->selectAll(); // typing replaces the initial "left"
-        ProgramHarness::type(field, entry.section(u'=', 1));
-    }
-}
-
-// Nothing written, the selection and the clipboard as they were.
-void verifyDocumentUntouched(ProgramHarness& h) {
-    QCOMPARE(h.editor().text(), kDocument);
-    QCOMPARE(h.editor().selectedText(), "GAMMAL");
-    QCOMPARE(h.state().strAndrad, QString());
-    QCOMPARE(h.platform.clipboard, "förut");
-}
 
 } // namespace
 
 class TestMarkupDialogs : public QObject {
     Q_OBJECT
+    QTemporaryDir m_folder;
+    std::unique_ptr<ProgramHarness> m_h;
+    FrmBild* m_dialog = nullptr;
+
 private slots:
-    void okWritesOrRefuses_data() {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QString>("refusal"); // shown at the first "OK"; the last entry becomes "2"
-        QTest::addColumn<QString>("inserted"); // in place of "GAMMAL" by "OK"
-        auto ok = [](const char* name, const QString& form, const QStringList& entries,
-                     const QString& inserted, const QString& refusal = {}) {
-            QTest::newRow(name) << form << entries << refusal << inserted;
-        };
-        ok("font, typed beginnings not completed", "frmFont",
-           {"cboFarg=red", "cboStorlek=+1", "cboTsnitt=Ar"},
-           R"(<FONT COLOR="red" SIZE="+1" FACE="Ar">GAMMAL</FONT>)");
-        ok("font, no choice", "frmFont", {}, "<FONT>GAMMAL</FONT>");
-        ok("numbered list", "frmLista", {"optNum", "txtAntal=2"},
-           "<OL>\r\n   <LI>\r\n   <LI>\r\n</OL>");
-        ok("link", "frmLank", {R"(txtLankadr=sida "2".html)", "txtLanktext=Nästa sida"},
-           R"(<A HREF="sida "2".html">Nästa sida</A>)");
-        ok("table", "frmTabell",
-           {"txtKolumn=1", "txtRad=2", "txtRam=0", "txtBredd=50%", "cboJust=justify"},
-           table(2, 1, R"(BORDER="0" WIDTH="50%%")", "justify"));
-        ok("table, only counts", "frmTabell", {"txtKolumn=1", "txtRad=1"}, table(1, 1));
-        const QString tooLarge = "Antalet är för stort.";
-        ok("list 1E10 refused", "frmLista", {"txtAntal=1E10"},
-           "<UL>\r\n   <LI>\r\n   <LI>\r\n</UL>", tooLarge);
-        ok("table columns -40000 refused", "frmTabell", {"txtRad=1", "txtKolumn=-40000"},
-           table(1, 2), tooLarge);
-        ok("table beyond the cell limit refused", "frmTabell", {"txtRad=1000", "txtKolumn=1001"},
-           table(1000, 2), "Tabellen blir för stor. Välj färre rader eller kolumner.");
+    void okWrites_data() {
+        const QString table = "<TABLE BORDER=\"%1\" WIDTH=\"%2%\">\r\n<TR>\r\n"
+                              "     <TD ALIGN=\"%3\" >\r\n</TR>\r\n</TABLE>";
+        addRows<Entry>({
+            {"frmFont: every field, beginnings not completed",
+             {"re\t+1\tAr", R"(<FONT COLOR="re" SIZE="+1" FACE="Ar">GAMMAL</FONT>)"}},
+            {"frmLista: unnumbered at first", {"\t1", "<UL>\r\n   <LI>\r\n</UL>"}},
+            {"frmLista: 1E10", {"\t1E10", "", "Antalet är för stort."}},
+            {"frmLank: address, text", {"a.htm\tNästa", R"(<A HREF="a.htm">Nästa</A>)"}},
+            {"frmTabell: every field", {"1\t1\t0\t5\tmid", table.arg("0", "5", "mid")}},
+            {"frmTabell: only the counts", {"1\t1", table.arg("", "", "left")}},
+            {"frmTabell: too many cells",
+             {"1001\t1000", "", "Tabellen blir för stor. Välj färre rader eller kolumner."}},
+            {"frmBild: every field", {"a\t1\t2\t0", R"(<IMG SRC="a" WIDTH=1 HEIGHT=2 BORDER=0>)"}},
+        });
     }
-
-    // "OK" writes in place of the selection, or refuses with the fields kept and writes nothing.
-    void okWritesOrRefuses() {
-        QFETCH(QString, form);
-        QFETCH(QStringList, entries);
-        QFETCH(QString, refusal);
-        QFETCH(QString, inserted);
+    void okWrites() {
+        QFETCH(Entry, row);
+        const QString form = QString(QTest::currentDataTag()).section(u':', 0, 0);
         ProgramHarness h;
-        QWidget* window = openOverDocument(h, form);
-        QVERIFY(window);
-        enter(h, entries);
+        h.setTextAndSelect(kDocument, 5, 6);
+        h.platform.setClipboardText("förut");
+        QWidget* window = h.showDialog(form);
+        for (const QChar key : row.keys) // into the field with the focus, as the pupil types
+            ProgramHarness::type(QApplication::focusWidget(), key);
         ProgramHarness::press("cmdOk", window);
-        if (!refusal.isEmpty()) {
-            h.verifyOnlyFailure(refusal);
-            verifyDocumentUntouched(h);
-            QCOMPARE(h.find(form), window);
-            QVERIFY(!h.txtHtml().isEnabled());
-            for (const QString& entry : entries)
-                QCOMPARE(h.find<QLineEdit>(entry.section(u'=', 0, 0))->text(),
-                         entry.section(u'=', 1));
-            h.platform.messages.clear();
-            h.find<QLineEdit>(entries.last().section(u'=', 0, 0))->setText("2");
-            ProgramHarness::press("cmdOk", window);
+        if (!row.refusal.isEmpty()) {
+            h.verifyOnlyFailure(row.refusal);
+            QVERIFY(h.find(form) == window && h.editor().text() == kDocument);
+            return;
         }
-
-        QVERIFY(h.platform.messages.isEmpty());
-        QVERIFY(!h.find(form));
+        QVERIFY(!h.find(form) && h.platform.messages.isEmpty());
         h.verifyDocumentBack();
-        QVERIFY(h.editor().text() == "före " + inserted + "\r\nefter");
-        QCOMPARE(h.caret(), 5 + QString(inserted).replace("\r\n", "\n").size());
-        QVERIFY(!h.hasSelection());
+        QCOMPARE(h.editor().text(), "före " + row.inserted + "\r\nefter");
         // Only the font dialog wraps the selection, and leaves it on the clipboard as it does so.
         QCOMPARE(h.platform.clipboard, form == "frmFont" ? "GAMMAL" : "förut");
-        QCOMPARE(h.state().strAndrad, "ja");
-        h.txtHtml().undo();
-        QCOMPARE(h.editor().text(), kDocument);
     }
+
+    // The start folder's listing also names a file gone from the disk and files the picture
+    // dialog does not offer; Bilder holds hav.gif and lists a folder gone since.
+    void initTestCase() {
+        const QString start = m_folder.path();
+        QImage large(300, 200, QImage::Format_RGB32);
+        large.fill(Qt::green);
+        QVERIFY(large.save(start + "/Gron.JPG") && QDir(start).mkdir("Bilder"));
+        QVERIFY(QFile::copy(FIXTURES "/red.gif", start + "/red.gif"));
+        QVERIFY(QFile::copy(FIXTURES "/blue.gif", start + "/blue.gif"));
+        QVERIFY(QFile::copy(FIXTURES "/blue.gif", start + "/Bilder/hav.gif"));
+        QCOMPARE(mkfifo(QFile::encodeName(start + "/ror.gif").constData(), 0600), 0);
+    }
+
+    // The file is named by the row's name up to the colon; an invalid size: it cannot be shown.
+    void picturesShown_data() {
+        addRows<QSize>({
+            {"red.gif: GIF", {8, 6}},
+            {"Gron.JPG: JPEG larger than the preview", {300, 200}},
+            {"ror.gif: a pipe, which would never end", {}},
+            {"borta.gif: gone since the listing", {}},
+        });
+    }
+    // Preview and viewer show a picture from the top left corner at its own size, decoded only as
+    // far as the box reaches; what cannot be shown leaves the earlier picture.
+    void picturesShown() {
+        QFETCH(QSize, row);
+        const QString file = QString(QTest::currentDataTag()).section(u':', 0, 0);
+        openPictureDialog();
+        select("blue.gif");
+        doubleClickPreview();
+        select(file);
+        QCOMPARE(m_h->find("txtBild")->property("text"), "bilder/" + file);
+        QCOMPARE(viewerBox()->picture().size(), QSize(5, 4)); // blue.gif until double-clicked
+        doubleClickPreview();
+        QCOMPARE(m_h->platform.messageTexts().count("Fel vid visning av bild!"),
+                 row.isValid() ? 0 : 2);
+        for (PictureBox* box : {preview(), viewerBox()}) // or blue.gif still
+            QCOMPARE(box->picture().size(),
+                     row.isValid() ? row.boundedTo(box->contentsRect().size()) : QSize(5, 4));
+        const QPoint beside =
+            viewerBox()->contentsRect().topLeft() + QPoint(viewerBox()->picture().width(), 0);
+        QCOMPARE(viewerBox()->grab().toImage().pixelColor(beside), QColor(Qt::white)); // not scaled
+        QCOMPARE(preview()->contentsRect().size(),
+                 QSize(3375, 2055) * preview()->logicalDpiX() / 1440.0);
+    }
+
+    // The viewer closes alone and leaves the document to frmBild, whose "OK" leaves it open.
+    void pictureWindowsCloseApart() {
+        openPictureDialog();
+        doubleClickPreview();
+        m_h->verifyKeysPressNothing(viewer());
+        ProgramHarness::press(QString(), viewer()); // the close box
+        QVERIFY(!viewer() && m_dialog->isVisible() && !m_h->txtHtml().isEnabled());
+        doubleClickPreview();
+        ProgramHarness::press("cmdOk", m_dialog);
+        QVERIFY(!m_h->find("frmBild") && viewer()->isVisible() && m_h->txtHtml().isEnabled());
+    }
+
+    // A folder or drive that cannot be read leaves the lists as they were.
+    void browsingNeverLosesTheLists() {
+        openPictureDialog();
+        const QString start = m_folder.path();
+        QCOMPARE(lstfiler()->count(), 6); // GIF and JPG names, whatever their case
+        auto* dir1 = m_h->find<QTreeWidget>("Dir1");
+        auto* drive1 = m_h->find<QComboBox>("Drive1");
+        QCOMPARE(dir1->topLevelItem(0)->text(0), "/");
+        emit dir1->itemActivated(dir1->currentItem()->child(0), 0);
+        select("hav.gif");
+        QCOMPARE(m_dialog->selectedFilePath(), start + "/Bilder/hav.gif");
+
+        emit dir1->itemActivated(dir1->currentItem()->child(0), 0); // gone since the listing
+        emit drive1->activated(2);                                  // no medium
+        QCOMPARE(m_h->platform.messageTexts(), QStringList(2, "Mappen kunde inte läsas!"));
+        QCOMPARE(m_dialog->selectedFilePath(), start + "/Bilder/hav.gif");
+        QCOMPARE(drive1->currentText(), QFileInfo(start).path());
+
+        emit drive1->activated(0);
+        QCOMPARE(m_dialog->selectedFilePath(), "/"); // no doubled separator
+        m_h->platform.currentFolderPath = "/borta";
+        m_h->platform.messages.clear();
+        QCOMPARE(FrmBild(m_h->editor()).folder(), "/"); // when the start folder cannot be read
+        m_h->verifyOnlyFailure("Mappen kunde inte läsas!");
+    }
+
+private:
+    void openPictureDialog() {
+        const QString start = m_folder.path();
+        m_h = std::make_unique<ProgramHarness>();
+        m_h->platform.currentFolderPath = start;
+        m_h->platform.driveList = QStringList{"/", QFileInfo(start).path(), "/media/utan-skiva"};
+        m_h->platform.folders[start] = {{"Bilder"},
+                                        {"red.gif", "ROD.GIF", "red.png", "blue.gif", "Gron.JPG",
+                                         "gron.jpeg", "ror.gif", "borta.gif"}};
+        m_h->platform.folders[start + "/Bilder"] = {{"tillfallig"}, {"hav.gif"}};
+        m_dialog = qobject_cast<FrmBild*>(m_h->showDialog("frmBild"));
+    }
+    void select(const QString& fileName) {
+        lstfiler()->setCurrentItem(lstfiler()->findItems(fileName, Qt::MatchExactly).value(0));
+    }
+    QListWidget* lstfiler() { return m_h->find<QListWidget>("lstfiler"); }
+    PictureBox* preview() { return m_dialog->findChild<PictureBox*>("Picture1"); }
+    QWidget* viewer() { return m_h->editor().windows().open("frmStor"); }
+    PictureBox* viewerBox() { return viewer()->findChild<PictureBox*>("Picture1"); }
+    void doubleClickPreview() { QTest::mouseDClick(preview(), Qt::LeftButton, {}, QPoint(5, 5)); }
 };
 
 QTEST_MAIN(TestMarkupDialogs)
