@@ -1,7 +1,8 @@
 // The settings dialog as a pupil uses it. Mutants that change nothing: in the layout the size box
 // a character and the browser field a pixel wider, the browse button a row lower below an empty
-// row, a pixel more above the buttons, the field column not stretching (the dialog keeps its
-// size); and refusing a size whose count does not fit, as every accepted size fits.
+// row, a pixel more above the buttons, the field column without its stretch (the path field
+// takes the room anyway); and refusing a size whose count does not fit, as every accepted size
+// fits.
 #include "platform/FileFilter.h"
 #include "shell/MainWindow.h"
 #include "support/Files.h"
@@ -104,6 +105,10 @@ private slots:
                 level("Label3", "txtwebblasare"));
         QCOMPARE(h.find("cmdBladdra")->geometry().right(),
                  h.find("txtwebblasare")->geometry().right());
+        // Widened, the dialog gives the room to the browser's path.
+        const int pathWidth = h.find("txtwebblasare")->width();
+        dialog->resize(dialog->width() + 100, dialog->height());
+        QCOMPARE(h.find("txtwebblasare")->width(), pathWidth + 100);
         h.platform.fileChoices << FileChoice::cancel() << ScriptedPlatform::choose("/b/konqueror")
                                << FileChoice{false, {}, {}};
         ProgramHarness::press("cmdBladdra", dialog);

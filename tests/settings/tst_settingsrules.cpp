@@ -1,6 +1,5 @@
 // What the settings accept: the size text, the texts the file can hold, and where the file lies.
-// Mutants that change nothing: "ok" starting true (the conversion always sets it), and "not read
-// and not in range" (a text that does not convert reads as 0, which is out of range anyway).
+// The mutant that changes nothing: "ok" starting true (the conversion always sets it).
 #include "settings/PointSizeText.h"
 #include "shell/SettingsStore.h"
 #include "support/Files.h"

@@ -1,13 +1,14 @@
 // The new-document dialog, the frame layout chooser and the frame set dialogs as a pupil uses
 // them: fields typed key by key, the unsaved-changes question answered through the platform.
-// Mutants that change nothing a pupil can tell: a percent field one pixel wider at most, and its
-// caption spanning a third column that holds nothing.
+// Mutants that change nothing a pupil can tell: a percent field one pixel wider at most, its
+// caption spanning a third column that holds nothing, the buttons a row lower below an empty row.
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 #include "templates/FramePreview.h"
 #include "templates/LockableComboBox.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -194,7 +195,7 @@ private slots:
     }
 
     // The fields sit at the edges of the preview they divide, the columns' above it side by side,
-    // the rows' left of it one above the other; the buttons below it.
+    // the rows' left of it one above the other, each under its caption; the buttons below it.
     void fieldsBesideThePreview() {
         ProgramHarness h;
         QWidget* dialog = h.showDialog("frmRam3");
@@ -208,7 +209,13 @@ private slots:
         QVERIFY(upper.right() < preview.left() && upper.top() >= preview.top());
         QVERIFY(upper.left() == place("txtUndre").left() &&
                 upper.bottom() < place("txtUndre").top());
-        QVERIFY(place("cmdOk").top() > preview.bottom() && place("cmdOk").left() < preview.right());
+        const QRect ok = place("cmdOk");
+        QVERIFY(ok.top() > preview.bottom() && ok.left() >= preview.left());
+        QVERIFY(ok.left() < preview.right());
+        for (const QLabel* caption : dialog->findChildren<QLabel*>()) {
+            if (caption->buddy()) // over the start of its field
+                QCOMPARE(caption->x(), caption->buddy()->x());
+        }
     }
 
     void chooserHandsOver_data() {
