@@ -167,6 +167,8 @@ private slots:
         QCOMPARE(h.state().strAvbrutet, QString());
         QCOMPARE(h.platform.unscriptedCalls, 0);
         QCOMPARE(h.txtHtml().font().pointSize(), 12); // a document window loaded afresh too
+        if (command.startsWith("frm")) // a dialog that went ahead gives the document back
+            QCOMPARE(h.txtHtml().isEnabled(), proceeds);
     }
 };
 
