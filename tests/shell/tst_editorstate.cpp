@@ -1,116 +1,155 @@
+// The document's text box: what counts as an edit, very long lines, and the hints it paints.
+#include "shell/HtmlTextBox.h"
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
+#include "support/Table.h"
 
-#include <QApplication>
-#include <QPlainTextEdit>
-#include <QTest>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QTextBlock>
 
 using namespace vimla;
-using testing::ProgramHarness;
+using namespace vimla::testing;
+
+namespace {
+
+// Starts with `start`, the caret at its end; `edit` is made with `text`.
+struct EditRow {
+    QString start;
+    QString edit;
+    QString text;
+    QString after; // the changed flag, the wrapping, and the text after one undo (a long one
+                   // by its length)
+};
+
+bool hasWavyUnderline(const QTextBlock& block) {
+    const QList<QTextLayout::FormatRange> formats = block.layout()->formats();
+    return std::any_of(formats.begin(), formats.end(), [](const QTextLayout::FormatRange& range) {
+        return range.format.underlineStyle() == QTextCharFormat::WaveUnderline;
+    });
+}
+
+} // namespace
 
 class TestEditorState : public QObject {
     Q_OBJECT
 private slots:
-    void editsMarkChanged_data();
-    void editsMarkChanged();
-    void noBreakSpaceAndLineBreaksSurviveSelection();
-    void veryLongLinesWrapAnywhere_data();
-    void veryLongLinesWrapAnywhere();
+    // Every edit marks the text changed and is an undo step of its own. Past 10000 characters a
+    // line wraps anywhere, never at blanks, and the caret stops blinking meanwhile.
+    void edits_data() {
+        const QString middle = "x\n" + QString(20000, 'A') + "\ny";
+        const auto line = [](int length) { return QString(length, 'a'); };
+        addRows<EditRow>({
+            {"type", {"abc", "type", "ö", "ja, at blanks, abc"}},
+            {"write the selection", {"abc", "write", "<BR>", "ja, at blanks, abc"}},
+            {"type, then write", {"abc", "type, write", "ö", "ja, at blanks, abcö"}},
+            {"replace the text", {"abc", "replace", "ny", "ja, at blanks, ny"}},
+            {"type and backspace", {"abc", "type, backspace", "ö", "ja, at blanks, abcö"}},
+            {"a new font is no edit", {"abc", "font", "", ", at blanks, abc"}},
+            {"a line at the limit", {"", "replace", line(10000), "ja, at blanks, 10000 long"}},
+            {"a line past it", {"", "replace", line(10001), "ja, anywhere, 10001 long"}},
+            {"a long line amid short ones", {"", "replace", middle, "ja, anywhere, 20006 long"}},
+            {"written with a long line inside", {"", "write", middle, "ja, anywhere, "}},
+            {"pasted with a long line inside", {"", "paste", middle, "ja, anywhere, "}},
+            {"a tag fills the line", {line(9996), "Radbrytning", "", "ja, at blanks, 9996 long"}},
+            {"a tag takes it past", {line(9997), "Radbrytning", "", "ja, anywhere, 9997 long"}},
+            {"typing fills the line", {line(9999), "type", "b", "ja, at blanks, 9999 long"}},
+            {"typing takes it past", {line(10000), "type", "b", "ja, anywhere, 10000 long"}},
+        });
+    }
+    void edits() {
+        QFETCH(EditRow, row);
+        const int desktopFlashTime = QApplication::cursorFlashTime();
+        ProgramHarness h;
+        h.editor().setText(row.start);
+        h.editor().markUnchanged();
+        h.txtHtml().moveCursor(QTextCursor::End);
+        h.txtHtml().setFocus();
+        if (row.edit.startsWith("type"))
+            ProgramHarness::type(&h.txtHtml(), row.text);
+        if (row.edit.endsWith("backspace"))
+            QTest::keyClick(&h.txtHtml(), Qt::Key_Backspace);
+        if (row.edit.endsWith("write"))
+            h.editor().writeSelectedText(row.edit == "write" ? row.text : "<BR>");
+        if (row.edit == "replace")
+            h.editor().setText(row.text);
+        if (row.edit == "paste")
+            h.txtHtml().insertPlainText(row.text);
+        if (row.edit == "Radbrytning")
+            h.editor().mdiForm1().Toolbar1_ButtonClick(16);
+        if (row.edit == "font")
+            h.txtHtml().setFont(QFont("Arial", 20));
+        const bool anywhere = h.txtHtml().wordWrapMode() == QTextOption::WrapAnywhere;
+        QCOMPARE(QApplication::cursorFlashTime(), anywhere ? 0 : desktopFlashTime);
+        h.txtHtml().undo();
+        const QString text = h.editor().text();
+        const QString shown = text.size() > 100 ? QString::number(text.size()) + " long" : text;
+        const QString wrapping = anywhere ? "anywhere" : "at blanks";
+        QCOMPARE(h.state().strAndrad + ", " + wrapping + ", " + shown, row.after);
+        QCOMPARE(h.editor().statusText(), h.state().strAndrad.isEmpty() ? "" : "Ändrad");
+        h.editor().setText("ny text"); // a new text wraps at blanks again
+        QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QCOMPARE(QApplication::cursorFlashTime(), desktopFlashTime);
+    }
+
+    // A key into the minimised document window restores it; a shown one stays as it is.
+    void typingShowsTheDocumentWindow() {
+        ProgramHarness h;
+        auto* frame = qobject_cast<QMdiSubWindow*>(h.editor().frmHtml().parentWidget());
+        frame->showMaximized();
+        ProgramHarness::type(&h.txtHtml(), "å");
+        QVERIFY(frame->isMaximized());
+        frame->showMinimized();
+        ProgramHarness::type(&h.txtHtml(), "ä");
+        QCOMPARE(h.editor().text(), "åä");
+        QVERIFY(!frame->isMinimized() && !frame->isMaximized());
+    }
+
+    // A mistake shows after a pause in typing, on the line where the tag opened. Painting hints
+    // and colours is no edit, also after scrolling or a new font; the next edit is only itself.
+    void hintsNeverEdit() {
+        ProgramHarness h;
+        auto& box = static_cast<shell::HtmlTextBox&>(h.txtHtml());
+        QTextDocument& document = *box.document();
+        ProgramHarness::type(&box, "<HTML><!-- en\nlång -->\n<B>fet\n");
+        for (int line = 0; line < 300; ++line)
+            h.editor().writeSelectedText("<P>rad <A HREF=\"sida.html\">länk</A></P>\n");
+        QVERIFY(box.hintSentencesIn(document.findBlockByNumber(2)).isEmpty()); // not at once
+        QTRY_COMPARE(box.hintSentencesIn(document.findBlockByNumber(2)),
+                     QStringList{"Taggen <B> på rad 3 stängs aldrig."});
+        QVERIFY(box.hintSentencesIn(document.findBlockByNumber(3)).isEmpty());
+        h.editor().markUnchanged();
+        const QString text = document.toPlainText();
+        const int undoSteps = document.availableUndoSteps();
+        QSignalSpy changes(&document, &QTextDocument::contentsChange);
+        box.moveCursor(QTextCursor::Start);
+        box.viewport()->repaint();
+        QVERIFY(hasWavyUnderline(document.findBlockByNumber(2)));
+        QVERIFY(!document.findBlockByNumber(1).layout()->formats().isEmpty()); // the comment
+        box.moveCursor(QTextCursor::End);
+        box.setFont(QFont("Courier", 20));
+        QTRY_VERIFY(!document.findBlockByNumber(300).layout()->formats().isEmpty());
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(document.toPlainText(), text);
+        QCOMPARE(document.availableUndoSteps(), undoSteps);
+        QCOMPARE(h.state().strAndrad + h.editor().statusText(), QString());
+        ProgramHarness::type(&box, "x");
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.first().first().toInt(), document.characterCount() - 2);
+    }
+
+    void lineNumbersFitTheLargest() {
+        ProgramHarness h;
+        auto& box = static_cast<shell::HtmlTextBox&>(h.txtHtml());
+        h.editor().setText(QString(8, u'\n'));
+        const int nineLines = box.gutterWidth();
+        h.editor().setText(QString(9, u'\n'));
+        QVERIFY(box.gutterWidth() > nineLines);
+        QCOMPARE(box.viewport()->x(), box.gutterWidth() + box.frameWidth());
+        h.editor().setText(QString());
+        QCOMPARE(box.gutterWidth(), nineLines);
+    }
 };
-
-void TestEditorState::editsMarkChanged_data() {
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<bool>("changed");
-    for (const char* edit :
-         {"type", "write the selection", "replace the text", "backspace", "type and backspace"})
-        QTest::newRow(edit) << QString(edit) << true;
-    QTest::newRow("a new font is no edit") << "font" << false;
-}
-
-void TestEditorState::editsMarkChanged() {
-    QFETCH(QString, edit);
-    ProgramHarness h;
-    h.editor().setText("abc");
-    h.editor().markUnchanged();
-    h.txtHtml().moveCursor(QTextCursor::End);
-    if (edit.startsWith("type"))
-        ProgramHarness::type(&h.txtHtml(), "ö");
-    if (edit.endsWith("backspace"))
-        QTest::keyClick(&h.txtHtml(), Qt::Key_Backspace);
-    if (edit == "write the selection")
-        h.editor().writeSelectedText("<BR>");
-    if (edit == "replace the text")
-        h.editor().setText("ny");
-    if (edit == "font")
-        h.txtHtml().setFont(QFont("Arial", 20));
-    QFETCH(bool, changed);
-    QCOMPARE(h.state().strAndrad + h.editor().statusText(), changed ? "jaÄndrad" : "");
-}
-
-void TestEditorState::noBreakSpaceAndLineBreaksSurviveSelection() {
-    ProgramHarness h;
-    const QString text = QString("a") + QChar(0xA0) + "b\r\nc";
-    h.setTextAndSelect(text, 0, 5);
-    QCOMPARE(h.editor().selectedText(), text);
-    QCOMPARE(h.editor().text(), text);
-}
-
-// Starts with one line of `lineLength` letters, the caret at its end; the edit is made as named.
-void TestEditorState::veryLongLinesWrapAnywhere_data() {
-    QTest::addColumn<int>("lineLength");
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("anywhere");
-    const auto row = [](const char* name, int length, const char* edit, const QString& text,
-                        bool anywhere) {
-        QTest::newRow(name) << length << edit << text << anywhere;
-    };
-    const QString middle = "x\n" + QString(20000, 'A') + "\ny";
-    row("a text whose line is the limit", 0, "replace", QString(10000, 'a'), false);
-    row("a text whose line is past it", 0, "replace", QString(10001, 'a'), true);
-    row("a text with a long line amid short ones", 0, "replace", middle, true);
-    row("written with a long line in the middle", 0, "write", middle, true);
-    row("pasted with a long line in the middle", 0, "keyboard paste", middle, true);
-    row("a tag button fills the line to the limit", 9996, "button 16", "", false);
-    row("a tag button takes the line past it", 9997, "button 16", "", true);
-    row("repeated tag buttons take it past", 9990, "button 16 x3", "", true);
-    row("toolbar paste takes the line past", 9998, "button 6", "abc", true);
-    row("typing fills the line to the limit", 9999, "type", "b", false);
-    row("typing takes the line past it", 10000, "type", "b", true);
-}
-
-// Past 10000 characters a line wraps anywhere, never at blanks; the caret then stops blinking.
-void TestEditorState::veryLongLinesWrapAnywhere() {
-    QFETCH(int, lineLength);
-    QFETCH(QString, edit);
-    QFETCH(QString, text);
-    const int desktopFlashTime = QApplication::cursorFlashTime();
-    ProgramHarness h;
-    h.editor().setText(QString(lineLength, 'a'));
-    h.txtHtml().moveCursor(QTextCursor::End);
-    h.txtHtml().setFocus();
-    shell::MainWindow& frame = h.editor().mdiForm1();
-    h.platform.clipboard = text;
-    h.platform.clipboardHasText = true;
-    if (edit == "replace")
-        h.editor().setText(text);
-    else if (edit == "write")
-        h.editor().writeSelectedText(text);
-    else if (edit == "keyboard paste")
-        h.txtHtml().insertPlainText(text);
-    else if (edit == "type")
-        QTest::keyClicks(&h.txtHtml(), text);
-    for (int times = edit.endsWith("x3") ? 3 : edit.startsWith("button"); times > 0; --times)
-        frame.Toolbar1_ButtonClick(edit.section(' ', 1, 1).toInt());
-
-    QFETCH(bool, anywhere);
-    QCOMPARE(h.txtHtml().wordWrapMode(),
-             anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QCOMPARE(QApplication::cursorFlashTime(), anywhere ? 0 : desktopFlashTime);
-    h.editor().setText("ny text"); // a new text wraps at blanks again
-    QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QCOMPARE(QApplication::cursorFlashTime(), desktopFlashTime);
-}
 
 QTEST_MAIN(TestEditorState)
 #include "tst_editorstate.moc"

@@ -1,47 +1,55 @@
-#include "shell/FormWindow.h"
+// The toolbar buttons and their keys. Run once more under a real X server (xvfb-run,
+// QT_QPA_PLATFORM=xcb), where the clipboard is owned by one program and read by another.
 #include "shell/MainWindow.h"
-#include "support/Files.h"
 #include "support/ProgramHarness.h"
+#include "support/Table.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
-#include <climits>
+#include <cstdio>
 
 using namespace vimla;
-using testing::ProgramHarness;
+using namespace vimla::testing;
 
 namespace {
-
-const QString kRecorder = "Mina program/webb läsare";
-
-QToolBar& toolbar(ProgramHarness& h, int bar) {
-    return bar == 1 ? h.editor().mdiForm1().toolbar1() : h.editor().mdiForm1().toolbar2();
-}
-
-QAction* button(ProgramHarness& h, int bar, int index) {
-    return toolbar(h, bar).findChild<QAction*>(QString("Toolbar%1Button%2").arg(bar).arg(index));
-}
 
 // With the mouse, as the pupil presses it, found by the name a screen reader speaks: a face, a
 // name and an action that drifted apart would fail here.
 void press(ProgramHarness& h, const QString& accessibleName) {
-    for (const int bar : {1, 2}) {
-        for (QAction* action : toolbar(h, bar).actions()) {
-            QWidget* widget = toolbar(h, bar).widgetForAction(action);
-            if (widget->accessibleName() == accessibleName)
-                return QTest::mouseClick(widget, Qt::LeftButton);
+    for (QToolBar* bar : h.editor().mdiForm1().findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            if (bar->widgetForAction(action)->accessibleName() == accessibleName)
+                return QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
         }
     }
     QFAIL(qPrintable("no button named " + accessibleName));
+}
+
+// What the pupil does: a key, a button's accessible name, a toolbar index ("Toolbar2 13"),
+// "undo", "disable" (the document, as a dialog does), "minimise" (the dialogs), or a dialog shown
+// by its name.
+void run(ProgramHarness& h, const QString& step) {
+    shell::MainWindow& frame = h.editor().mdiForm1();
+    if (step.startsWith("Ctrl+"))
+        QTest::keySequence(&frame, QKeySequence(step));
+    else if (step.startsWith("Toolbar1 "))
+        frame.Toolbar1_ButtonClick(step.section(' ', 1).toInt());
+    else if (step.startsWith("Toolbar2 "))
+        frame.Toolbar2_ButtonClick(step.section(' ', 1).toInt());
+    else if (step == "undo")
+        h.txtHtml().undo();
+    else if (step == "disable")
+        h.editor().EditorAv();
+    else if (step == "minimise")
+        h.editor().windows().open("frmLank")->showMinimized();
+    else if (step.startsWith("frm"))
+        h.editor().windows().showDialog(step);
+    else
+        press(h, step);
 }
 
 // The document as text with the selection in brackets, or the caret as "|": "Hej [du] glada".
@@ -49,22 +57,46 @@ QString unmarked(QString text) {
     return text.remove('[').remove(']').remove('|');
 }
 
-void setMarked(ProgramHarness& h, const QString& text) {
-    const int start = text.indexOf(QRegularExpression("[[|]")), end = text.indexOf(']');
-    h.setTextAndSelect(unmarked(text), start, end < 0 ? 0 : end - start - 1);
-    h.editor().markUnchanged();
-}
-
 QString marked(ProgramHarness& h) {
     const QTextCursor cursor = h.txtHtml().textCursor();
-    QString text = h.txtHtml().toPlainText();
+    QString text = h.editor().text().replace("\r\n", "\n");
     text.insert(cursor.position(), cursor.hasSelection() ? "]" : "|");
     return cursor.hasSelection() ? text.insert(cursor.anchor(), '[') : text;
 }
 
-QString contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+// The browser is "/b" and the page is Namnlös.
+struct Row {
+    QString steps;     // joined by ", "
+    QString before;    // marked
+    QString clipboard; // null: it holds no text
+    QString after;     // marked, then the clipboard and every other effect, joined by " | "
+};
+
+// Another program: alone it prints what it finds on the clipboard (hex-coded UTF-8); given a
+// text and milliseconds, it owns the clipboard so long.
+const char* const kOtherProgram = "--clipboard";
+
+int otherProgram(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    platform::QtPlatform desktop;
+    if (argc == 2) {
+        std::printf("%s", desktop.clipboardText().toUtf8().toHex().constData());
+        return 0;
+    }
+    desktop.setClipboardText(QString::fromUtf8(QByteArray::fromHex(argv[2])));
+    std::printf("ready\n");
+    std::fflush(stdout);
+    QTimer::singleShot(QByteArray(argv[3]).toInt(), &app, &QApplication::quit);
+    return QApplication::exec();
+}
+
+// The event loop keeps running meanwhile, so this program can hand over the text it owns.
+QString clipboardSeenByAnotherProgram() {
+    QProcess reader;
+    reader.start(QCoreApplication::applicationFilePath(), {kOtherProgram});
+    if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 20000))
+        return "<no answer>";
+    return QString::fromUtf8(QByteArray::fromHex(reader.readAllStandardOutput()));
 }
 
 } // namespace
@@ -77,201 +109,156 @@ private slots:
     void buttonsShowOnlyTheirFace() {
         ProgramHarness h;
         for (const int bar : {1, 2}) {
-            const QList<QAction*> actions = toolbar(h, bar).actions();
-            const QSize size = toolbar(h, bar).iconSize();
+            QToolBar& toolbar =
+                bar == 1 ? h.editor().mdiForm1().toolbar1() : h.editor().mdiForm1().toolbar2();
+            const QList<QAction*> actions = toolbar.actions();
             QCOMPARE(actions.size(), bar == 1 ? 18 : 12);
             int sharperThanEnlarged = 0;
             for (int index = 1; index <= actions.size(); ++index) {
                 QAction* action = actions.at(index - 1);
-                QWidget* widget = toolbar(h, bar).widgetForAction(action);
-                QCOMPARE(action, button(h, bar, index));
+                QWidget* widget = toolbar.widgetForAction(action);
+                QCOMPARE(action->objectName(), QString("Toolbar%1Button%2").arg(bar).arg(index));
                 QVERIFY(action->text().isEmpty() && action->shortcut().isEmpty());
                 QVERIFY(widget->toolTip().isEmpty() && !widget->accessibleName().isEmpty());
-                const QImage twice = action->icon().pixmap(size, 2.0).toImage();
-                sharperThanEnlarged +=
-                    twice != action->icon().pixmap(size, 1.0).toImage().scaled(size * 2);
+                const QIcon face = action->icon();
+                const QSize size = toolbar.iconSize();
+                sharperThanEnlarged += face.pixmap(size, 2.0).toImage() !=
+                                       face.pixmap(size, 1.0).toImage().scaled(size * 2);
             }
             QVERIFY(sharperThanEnlarged >= actions.size() - 2);
         }
     }
 
-    void buttonEffect_data() {
-        QTest::addColumn<QString>("button"); // accessible name; empty: Toolbar<bar> at <index>
-        QTest::addColumn<int>("bar");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("before");    // marked, see setMarked
-        QTest::addColumn<QString>("clipboard"); // null: the clipboard holds no text
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("clipboardAfter");
-        const auto row = [](const QString& name, const QString& button, const QString& before,
-                            const QString& clipboard, const QString& after,
-                            const QString& clipboardAfter) {
-            QTest::newRow(qPrintable(name))
-                << button << 0 << 0 << before << clipboard << after << clipboardAfter;
+    void effect_data() {
+        QTest::addColumn<Row>("row");
+        const auto row = [](const QString& name, const Row& row) {
+            QTest::newRow(qPrintable(name)) << row;
         };
-        const QString sel = "Hej [du] glada", at = "Hej |du glada", old = "gammalt";
-        const struct {
-            const char* button;
-            const char* tag;
-        } wraps[] = {{"Fet", "B"},           {"Kursiv", "I"},    {"Understruken", "U"},
-                     {"Rubrik 1", "H1"},     {"Rubrik 2", "H2"}, {"Rubrik 3", "H3"},
-                     {"Rubrik 4", "H4"},     {"Rubrik 5", "H5"}, {"Rubrik 6", "H6"},
-                     {"Centrera", "CENTER"}, {"HTML", "HTML"},   {"HEAD", "HEAD"},
-                     {"TITLE", "TITLE"},     {"BODY", "BODY"}},
-          singles[] = {{"Radbrytning", "<BR>"}, {"Nytt stycke", "<P>"}, {"Vågrät linje", "<HR>"}};
-        for (const auto& w : wraps) {
-            const QString open = QString("<%1>").arg(w.tag), close = QString("</%1>").arg(w.tag);
-            row(open + " around the selection", w.button, sel, old,
-                "Hej " + open + "du" + close + "| glada", "du");
-            row(open + " at the caret", w.button, at, old, "Hej " + open + close + "|du glada", "");
+        const QString sel = "Hej [du] glada", at = "Hej |du glada", x = "x", kept = sel + " | x";
+        for (const QString wrap :
+             {"Fet=B", "Kursiv=I", "Understruken=U", "Rubrik 1=H1", "Rubrik 2=H2", "Rubrik 3=H3",
+              "Rubrik 4=H4", "Rubrik 5=H5", "Rubrik 6=H6", "Centrera=CENTER", "HTML=HTML",
+              "HEAD=HEAD", "TITLE=TITLE", "BODY=BODY"}) {
+            const QString button = wrap.section('=', 0, 0), tag = wrap.section('=', 1);
+            const QString open = "<" + tag + ">", close = "</" + tag + ">";
+            row(open + " around the selection",
+                {button, sel, x, "Hej " + open + "du" + close + "| glada | du"});
+            row(open + " at the caret", {button, at, x, "Hej " + open + close + "|du glada | "});
         }
-        for (const auto& s : singles) {
-            const QString tag = s.tag;
-            row(tag + " replaces the selection", s.button, sel, old, "Hej " + tag + "| glada", old);
-            row(tag + " at the caret", s.button, at, old, "Hej " + tag + "|du glada", old);
+        for (const QString single : {"Radbrytning=<BR>", "Nytt stycke=<P>", "Vågrät linje=<HR>"}) {
+            const QString button = single.section('=', 0, 0), tag = single.section('=', 1);
+            row(tag + " replaces the selection", {button, sel, x, "Hej " + tag + "| glada | x"});
+            row(tag + " at the caret", {button, at, x, "Hej " + tag + "|du glada | x"});
         }
-        row("wrap over a line break, Swedish letters", "Fet", "rad [ett\nrad] två", old,
-            "rad <B>ett\nrad</B>| två", "ett\r\nrad");
-        row("cut the selection", "Klipp ut", sel, old, "Hej | glada", "du");
-        row("cut nothing empties the clipboard", "Klipp ut", at, old, at, "");
-        row("copy the selection", "Kopiera", sel, old, sel, "du");
-        row("copy nothing empties the clipboard", "Kopiera", at, old, at, "");
-        row("paste over the selection", "Klistra in", sel, "X", "Hej X| glada", "X");
-        row("paste a line break", "Klistra in", at, "a\r\nb", "Hej a\nb|du glada", "a\r\nb");
-        row("paste no text deletes the selection", "Klistra in", sel, QString(), "Hej | glada", "");
-        row("paste no text at the caret", "Klistra in", at, QString(), at, "");
-        for (const auto& [bar, index] : {std::pair{1, 0}, {1, 19}, {2, 13}, {2, INT_MIN}})
-            QTest::newRow(
-                qPrintable(QString("Toolbar%1 index %2 does nothing").arg(bar).arg(index)))
-                << QString() << bar << index << sel << old << sel << old;
-    }
-    // Text, caret, selection, clipboard and changed flag afterwards; a change is one undo step.
-    // The focus stays in the document; nothing else happens.
-    void buttonEffect() {
-        QFETCH(QString, before);
-        QFETCH(QString, clipboard);
-        QFETCH(QString, after);
-        const bool changed = unmarked(after) != unmarked(before);
-        ProgramHarness h;
-        QVERIFY(ProgramHarness::activate(&h.editor().mdiForm1()));
-        h.txtHtml().setFocus();
-        setMarked(h, before);
-        h.platform.clipboard = clipboard;
-        h.platform.clipboardHasText = !clipboard.isNull();
-        QFETCH(QString, button);
-        QFETCH(int, bar);
-        QFETCH(int, index);
-
-        shell::MainWindow& frame = h.editor().mdiForm1();
-        if (!button.isEmpty())
-            press(h, button);
-        else
-            bar == 1 ? frame.Toolbar1_ButtonClick(index) : frame.Toolbar2_ButtonClick(index);
-
-        QCOMPARE(marked(h), after);
-        QTEST(h.platform.clipboardText(), "clipboardAfter");
-        QCOMPARE(h.state().strAndrad, QString(changed ? "ja" : ""));
-        QVERIFY(h.platform.messages.isEmpty() && h.platform.fileDialogs.isEmpty());
-        QVERIFY(h.platform.startedPrograms.isEmpty() && h.txtHtml().isEnabled()); // no dialog
-        QVERIFY(h.txtHtml().hasFocus());
-        QTextDocument& document = *h.txtHtml().document();
-        QCOMPARE(document.isUndoAvailable(), changed);
-        document.undo();
-        QVERIFY(!document.isUndoAvailable());
-        QCOMPARE(h.txtHtml().toPlainText(), unmarked(before));
-    }
-
-    // Opening and saving themselves are the editor's; the buttons only hand over to them.
-    void fileButtonsHandOver() {
-        ProgramHarness h;
-        press(h, "Öppna");
-        press(h, "Spara");
-        QCOMPARE(h.platform.fileDialogs.size(), 2);
-        QCOMPARE(h.platform.fileDialogs[0].kind, platform::FileDialogKind::Open);
-        QCOMPARE(h.platform.fileDialogs[1].kind, platform::FileDialogKind::Save);
-    }
-
-    void dialogButtonShowsOneWindow_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("name");
-        for (const char* pair :
+        for (const QString dialog :
              {"Nytt dokument=frmBody", "Teckensnitt=frmFont", "Infoga lista=frmLista",
               "Infoga länk=frmLank", "Infoga bild=frmBild", "Infoga tabell=frmTabell",
               "Ramar=frmRamar"})
-            QTest::newRow(pair) << QString(pair).section('=', 0, 0)
-                                << QString(pair).section('=', 1);
+            row(dialog, {dialog.section('=', 0, 0), sel, x,
+                         kept + " | " + dialog.section('=', 1) + " | document disabled"});
+        const QString lines = "rad [ett\u00a0\nrad] två"; // a no-break space and a line break
+        row("wrap over lines",
+            {"Fet", lines, x, "rad <B>ett\u00a0\nrad</B>| två | ett\u00a0\r\nrad"});
+        row("cut the selection", {"Klipp ut", sel, x, "Hej | glada | du"});
+        row("cut nothing empties the clipboard", {"Klipp ut", at, x, at + " | "});
+        row("copy the selection", {"Kopiera", sel, x, sel + " | du"});
+        row("copy nothing empties the clipboard", {"Kopiera", at, x, at + " | "});
+        row("paste over the selection", {"Klistra in", sel, x, "Hej x| glada | x"});
+        row("paste a line break", {"Klistra in", at, "a\r\nb", "Hej a\nb|du glada | a\r\nb"});
+        row("paste no text deletes the selection", {"Klistra in", sel, {}, "Hej | glada | "});
+        row("paste no text at the caret", {"Klistra in", at, {}, at + " | "});
+        row("Ctrl+B wraps in B", {"Ctrl+B", sel, x, "Hej <B>du</B>| glada | du"});
+        row("Ctrl+I wraps in I", {"Ctrl+I", sel, x, "Hej <I>du</I>| glada | du"});
+        row("Ctrl+U wraps in U", {"Ctrl+U", sel, x, "Hej <U>du</U>| glada | du"});
+        row("Ctrl+S saves as", {"Ctrl+S", sel, x, kept + " | save dialog"});
+        row("Ctrl+O opens", {"Ctrl+O", sel, x, kept + " | open dialog"});
+        row("Ctrl+Y redoes what undo took back",
+            {"Fet, undo, Ctrl+Y", sel, x, "Hej <B>du</B>| glada | du"});
+        row("no key past a dialog", {"disable, Ctrl+B", sel, x, kept + " | document disabled"});
+        row("Öppna", {"Öppna", sel, x, kept + " | open dialog"});
+        row("Spara", {"Spara", sel, x, kept + " | save dialog"});
+        row("Visa i webbläsaren", {"Visa i webbläsaren", sel, x, kept + " | /b Namnlös"});
+        const QString link = " | frmLank | document disabled";
+        row("one window a name, restored",
+            {"Infoga länk, minimise, Infoga länk", sel, x, kept + link});
+        row("the buttons work beside a dialog",
+            {"Infoga länk, Fet", sel, x, "Hej <B>du</B>| glada | du" + link});
+        row("a name with no window keeps the document as it was",
+            {"Infoga länk, frmSaknas", sel, x, kept + link});
+        for (const QString index :
+             {"Toolbar1 0", "Toolbar1 19", "Toolbar2 13", "Toolbar2 -2147483648"})
+            row(index + " does nothing", {index, sel, x, kept});
     }
-    // A stand-in for the dialog, with a field to hold some contents.
-    void dialogButtonShowsOneWindow() {
-        QFETCH(QString, button);
-        QFETCH(QString, name);
-        ProgramHarness h;
-        int loads = 0;
-        h.editor().windows().registerWindow(name, [&](shell::Editor& editor) {
-            ++loads;
-            auto* window = new shell::FormWindow(editor, name, "Prov");
-            new QLineEdit(window);
-            return window;
-        });
-        press(h, button);
-        QWidget* window = h.editor().windows().open(name);
-        QVERIFY(window && window->isVisible() && !window->isModal());
-        QVERIFY(!h.txtHtml().isEnabled());
-        window->findChild<QLineEdit*>()->setText("ifyllt");
-        press(h, button);
-        QCOMPARE(h.editor().windows().open(name), window);
-        QCOMPARE(window->findChild<QLineEdit*>()->text(), QString("ifyllt"));
-        QCOMPARE(loads, 1);
 
-        // The text buttons still work; a name with no window leaves the document disabled.
-        setMarked(h, "Hej [du]");
-        press(h, "Fet");
-        press(h, "Vågrät linje");
-        QCOMPARE(marked(h), QString("Hej <B>du</B><HR>|"));
-        QVERIFY(!h.editor().windows().showDialog("frmSaknas") && !h.txtHtml().isEnabled());
+    // Text, caret, selection and clipboard afterwards, and what else happened; the focus stays
+    // in the document unless a dialog holds it.
+    void effect() {
+        QFETCH(Row, row);
+        ProgramHarness h;
+        QVERIFY(ProgramHarness::activate(&h.editor().mdiForm1()));
+        h.txtHtml().setFocus();
+        const int start = row.before.indexOf(QRegularExpression("[[|]"));
+        const int end = row.before.indexOf(']');
+        h.setTextAndSelect(unmarked(row.before), start, end < 0 ? 0 : end - start - 1);
+        h.editor().markUnchanged();
+        h.platform.clipboard = row.clipboard;
+        h.platform.clipboardHasText = !row.clipboard.isNull();
+        h.state().strWebblasare = "/b";
+        for (const QString& step : row.steps.split(", "))
+            run(h, step);
+
+        QStringList after{marked(h), h.platform.clipboardText()};
+        for (const platform::FileDialogRequest& request : h.platform.fileDialogs)
+            after << (request.kind == platform::FileDialogKind::Open ? "open dialog"
+                                                                     : "save dialog");
+        for (const QStringList& started : h.platform.startedPrograms)
+            after << started.join(' ');
+        after << h.platform.messageTexts();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->objectName().startsWith("frm"))
+                after << window->objectName() + (window->isMinimized() ? " minimised" : "");
+        }
+        if (!h.txtHtml().isEnabled())
+            after << "document disabled";
+        QCOMPARE(after.join(" | "), row.after);
+        QVERIFY(h.txtHtml().hasFocus() || !h.txtHtml().isEnabled());
     }
 
-    void preview_data() {
-        QTest::addColumn<QString>("browser");  // in a temporary folder; "" when none is set
-        QTest::addColumn<QString>("fileName"); // in that folder; "" when never saved
-        QTest::newRow("blanks in the path") << kRecorder << "Mina dokument/min första sida.html";
-        QTest::newRow("shell characters") << kRecorder << "a;b $(touch x) `y` 'c' \"d\" & e.html";
-        QTest::newRow("never saved") << kRecorder << "";
-        QTest::newRow("fails: no browser set") << ""
-                                               << "sida.html";
-        QTest::newRow("fails: not executable") << "webbläsare.txt"
-                                               << "sida.html";
-        QTest::newRow("fails: no such file") << "saknas/webbläsare"
-                                             << "sida.html";
-    }
-    // The browser is a real program: a script that records the arguments it received.
-    void preview() {
-        QFETCH(QString, browser);
-        QFETCH(QString, fileName);
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkpath("Mina program"));
-        const QString record = folder.filePath("Mina program/argument.txt");
-        const QString body = "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; "
-                             "done; } > '%1.part' && mv '%1.part' '%1'\n";
-        QVERIFY(testing::writeBytes(folder.filePath(kRecorder), body.arg(record).toUtf8()));
-        QVERIFY(testing::writeBytes(folder.filePath("webbläsare.txt"), "#!/bin/sh\n"));
-        QFile::setPermissions(folder.filePath(kRecorder), QFile::ReadOwner | QFile::ExeOwner);
+    // Another program reads what the buttons put on the clipboard, and pastes what it owns, as
+    // long as it runs.
+    void clipboardIsSharedWithOtherPrograms() {
+        if (QGuiApplication::platformName() != "xcb")
+            QSKIP("needs an X server (xvfb-run, QT_QPA_PLATFORM=xcb)");
         ProgramHarness h;
-        h.platform.reallyStartPrograms = true;
-        h.state().strWebblasare = browser.isEmpty() ? QString() : folder.filePath(browser);
-        const QString caption = fileName.isEmpty() ? QString("Namnlös") : folder.filePath(fileName);
-        h.editor().setCurrentFileName(caption);
-        setMarked(h, "os[par]ad");
-        press(h, "Visa i webbläsaren");
-        const bool starts = browser == kRecorder;
-        QCOMPARE(h.platform.messageTexts().join(""), starts ? "" : "Hittar inte webbläsaren");
-        if (starts)
-            QTRY_COMPARE_WITH_TIMEOUT(contentsOf(record), "1\n" + caption + "\n", 10000);
-        QCOMPARE(marked(h) + h.state().strAndrad + h.editor().currentFileName(),
-                 "os[par]ad" + caption);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList("webbläsare.txt"));
+        h.platform.realClipboard = true;
+        QVERIFY(QTest::qWaitForWindowExposed(&h.editor().mdiForm1()));
+        const auto pressOn = [&](const QString& button, const QString& text, int selected) {
+            h.setTextAndSelect(text, 0, selected);
+            press(h, button);
+            return h.editor().text();
+        };
+        h.platform.setClipboardText("gammalt");
+        QCOMPARE(pressOn("Fet", "på dig", 2), "<B>på</B> dig");
+        QCOMPARE(clipboardSeenByAnotherProgram(), "på");
+        QCOMPARE(pressOn("Kopiera", "rad ett\nrad två", 15), "rad ett\r\nrad två");
+        QCOMPARE(clipboardSeenByAnotherProgram(), "rad ett\r\nrad två");
+        QProcess owner;
+        owner.start(QCoreApplication::applicationFilePath(),
+                    {kOtherProgram, QString("från annat program").toUtf8().toHex(), "2000"});
+        QVERIFY(owner.waitForReadyRead(20000));
+        QCOMPARE(pressOn("Klistra in", "du", 2), "från annat program");
+        // Once the program that owned the clipboard has ended, X keeps nothing: paste deletes.
+        QVERIFY(QTest::qWaitFor([&] { return owner.state() == QProcess::NotRunning; }, 20000));
+        QCOMPARE(pressOn("Klistra in", "du", 2), "");
     }
 };
 
-QTEST_MAIN(TestToolbars)
+int main(int argc, char* argv[]) {
+    if ((argc == 2 || argc == 4) && QByteArray(argv[1]) == kOtherProgram)
+        return otherProgram(argc, argv);
+    QApplication app(argc, argv);
+    TestToolbars test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_toolbars.moc"
