@@ -30,8 +30,8 @@ void press(ProgramHarness& h, const QString& accessibleName) {
 }
 
 // What the pupil does: a key, a button's accessible name, a toolbar index ("Toolbar2 13"),
-// "undo", "disable" (the document, as a dialog does), "minimise" (the dialogs), or a dialog shown
-// by its name.
+// "undo", "disable" (the document, as a dialog does), "minimise" (the dialogs), "no browser" (it
+// fails to start), or a dialog shown by its name.
 void run(ProgramHarness& h, const QString& step) {
     shell::MainWindow& frame = h.editor().mdiForm1();
     if (step.startsWith("Ctrl+"))
@@ -44,6 +44,8 @@ void run(ProgramHarness& h, const QString& step) {
         h.txtHtml().undo();
     else if (step == "disable")
         h.editor().EditorAv();
+    else if (step == "no browser")
+        h.platform.programsStart = false;
     else if (step == "minimise")
         h.editor().windows().open("frmLank")->showMinimized();
     else if (step.startsWith("frm"))
@@ -178,6 +180,8 @@ private slots:
         row("Öppna", {"Öppna", sel, x, kept + " | open dialog"});
         row("Spara", {"Spara", sel, x, kept + " | save dialog"});
         row("Visa i webbläsaren", {"Visa i webbläsaren", sel, x, kept + " | /b Namnlös"});
+        row("a browser that does not start", {"no browser, Visa i webbläsaren", sel, x,
+                                              kept + " | /b Namnlös | Hittar inte webbläsaren"});
         const QString link = " | frmLank | document disabled";
         row("one window a name, restored",
             {"Infoga länk, minimise, Infoga länk", sel, x, kept + link});

@@ -7,8 +7,6 @@
 #include <QQueue>
 #include <QTemporaryDir>
 
-#include <functional>
-
 namespace vimla::testing {
 
 // A platform whose windows are scripted: message-box answers and file-dialog choices are queued
@@ -26,8 +24,7 @@ public:
     QQueue<platform::Answer> answers;         // one per message box, in order
     QQueue<platform::FileChoice> fileChoices; // one per file dialog, in order
     int failingWrites = 0;                    // the next N atomic writes fail
-    bool startProgramResult = true;           // what startProgram reports without starting
-    bool reallyStartPrograms = false;         // start the program for real instead
+    bool programsStart = true;                // false: startProgram fails, as for a missing one
     QString applicationFolderPath = m_applicationFolder.path();
     QString userConfigFolderPath = m_userConfigFolder.path();
     QString userStateFolderPath = m_userStateFolder.path();
@@ -41,7 +38,6 @@ public:
     bool applicationFolderWritable = true;  // false: as an installed program's
     std::optional<qint64> reportedFileSize; // the size every file is said to have
     qint64 bytesBeforeDiskFull = -1;        // a short write after this many bytes
-    std::function<void(const QString&)> afterFileDialog; // runs once, on the next chosen path
 
     // Records.
     QList<platform::Message> messages;
