@@ -1,4 +1,7 @@
 // The platform's file work on the real disk, and the picture loader's limits.
+// Mutants that change nothing here: a folder ending in '/' or in the separator (one character on
+// this system), a drive asked for a path no volume holds (every path has one), and the JPEG walk
+// reading the zero that ends every byte array before it stops.
 #include "platform/FileFilter.h"
 #include "platform/Pictures.h"
 #include "platform/QtPlatform.h"
