@@ -100,8 +100,10 @@ private slots:
         auto* keeper = h.editor().findChild<RecoveryKeeper*>();
         keeper->setPause(std::chrono::milliseconds(10));
         QSignalSpy written(keeper, &RecoveryKeeper::copyWritten);
-        ProgramHarness::type(&h.txtHtml(), QStringLiteral("hej"));
-        QVERIFY(written.wait(5000));
+        for (const QString& typed : {QStringLiteral("hej"), QStringLiteral(" du")}) {
+            ProgramHarness::type(&h.txtHtml(), typed); // each pause leaves a copy
+            QVERIFY(written.wait(5000));
+        }
         const QString state = h.platform.userStateFolderPath;
         QCOMPARE(copiesIn(state).size(), 1);
         h.platform.fileChoices << ScriptedPlatform::choose(h.platform.userConfigFolderPath +
