@@ -1,203 +1,128 @@
+// The platform's file work on the real disk, and the picture loader's limits.
+// Mutants that change nothing here: a folder ending in '/' or in the separator (one character on
+// this system), a drive asked for a path no volume holds (every path has one), and the JPEG walk
+// reading the zero that ends every byte array before it stops.
 #include "platform/FileFilter.h"
 #include "platform/Pictures.h"
 #include "platform/QtPlatform.h"
+#include "support/Files.h"
+#include "support/Table.h"
 
-#include <QApplication>
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vimla::platform;
-
-Q_DECLARE_METATYPE(PictureLimits)
-
-class TestQtPlatform : public QObject {
-    Q_OBJECT
-private slots:
-    void nameFilters_data();
-    void nameFilters();
-    void atomicWriteReplacesWholeFile();
-    void failedWriteLeavesNothingBehind_data();
-    void failedWriteLeavesNothingBehind();
-    void readFileRefusesWhatItCannotRead();
-    void fileNamesIncludeHiddenButNoFolders();
-    void readFolderListsPicturesAndVisibleFolders();
-    void drivesStartAtTheRoot();
-    void startProgramFailsWithoutProgram_data();
-    void pictures_data();
-    void pictures();
-    void startProgramFailsWithoutProgram();
-
-private:
-    QTemporaryDir m_dir;
-    QtPlatform m_platform;
-};
-
-void TestQtPlatform::nameFilters_data() {
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("open dialog") << "html-filer|*.html;*.htm|Alla filer|*.*"
-                                 << QStringList{"html-filer (*.html *.htm)", "Alla filer (*)"};
-    QTest::newRow("save dialog") << "HTML dokument|*.html;*.htm"
-                                 << QStringList{"HTML dokument (*.html *.htm)"};
-    QTest::newRow("dangling label is dropped") << "a|*.a|b" << QStringList{"a (*.a)"};
-}
-
-void TestQtPlatform::nameFilters() {
-    QFETCH(QString, filter);
-    QFETCH(QStringList, expected);
-    QCOMPARE(nameFiltersFrom(filter), expected);
-}
-
-void TestQtPlatform::atomicWriteReplacesWholeFile() {
-    const QString path = m_dir.filePath("doc.html");
-    QCOMPARE(m_platform.writeFileAtomically(path, QByteArray(1000, 'a')), WriteResult::Written);
-    QCOMPARE(m_platform.writeFileAtomically(path, "kort"), WriteResult::Written);
-    QCOMPARE(m_platform.readFile(path, 1 << 20).value(), QByteArray("kort"));
-}
-
-void TestQtPlatform::failedWriteLeavesNothingBehind_data() {
-    QTest::addColumn<QString>("relativePath");
-    QTest::newRow("folder missing") << "missing/doc.html";
-    QTest::newRow("parent is a file") << "plain.txt/doc.html";
-    QTest::newRow("path is a folder") << "folder";
-}
-
-void TestQtPlatform::failedWriteLeavesNothingBehind() {
-    QFETCH(QString, relativePath);
-    QTemporaryDir dir;
-    QFile plain(dir.filePath("plain.txt"));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    QVERIFY(QDir(dir.path()).mkdir("folder"));
-    const QStringList before =
-        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    QCOMPARE(m_platform.writeFileAtomically(dir.filePath(relativePath), "x"), WriteResult::Failed);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             before);
-}
-
-void TestQtPlatform::readFileRefusesWhatItCannotRead() {
-    const QString path = m_dir.filePath("ten.txt");
-    QCOMPARE(m_platform.writeFileAtomically(path, QByteArray(10, 'x')), WriteResult::Written);
-    QCOMPARE(m_platform.readFile(path, 10).value().size(), 10);
-    QVERIFY(!m_platform.readFile(path, 9).has_value());
-    QVERIFY(!m_platform.readFile(m_dir.filePath("nothing"), 10).has_value());
-    QVERIFY(!m_platform.readFile(m_dir.path(), 10).has_value());
-}
-
-void TestQtPlatform::fileNamesIncludeHiddenButNoFolders() {
-    QTemporaryDir dir;
-    for (const char* name : {".dold.html", "Synlig.html"}) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(QDir(dir.path()).mkdir("mapp"));
-    QStringList names = m_platform.fileNamesIn(dir.path());
-    names.sort();
-    QCOMPARE(names, QStringList({".dold.html", "Synlig.html"}));
-}
-
-void TestQtPlatform::readFolderListsPicturesAndVisibleFolders() {
-    QTemporaryDir dir;
-    const QDir folder(dir.path());
-    for (const char* name :
-         {"red.gif", "ROD.GIF", "red.png", "Gron.JPG", "gron.jpeg", ".dold.gif"}) {
-        QFile file(folder.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    for (const char* name : {"album.gif", "Bilder", ".dold"})
-        QVERIFY(folder.mkdir(name));
-    const std::optional<FolderContents> contents =
-        m_platform.readFolder(dir.path(), {"*.gif", "*.jpg"});
-    QVERIFY(contents);
-    QCOMPARE(contents->files, (QStringList{"Gron.JPG", "red.gif", "ROD.GIF"}));
-    QCOMPARE(contents->subfolders, (QStringList{"album.gif", "Bilder"}));
-    QVERIFY(!m_platform.readFolder(folder.filePath("borta"), {"*.gif"}));
-    QVERIFY(!m_platform.readFolder(folder.filePath("red.gif"), {"*.gif"}));
-}
-
-void TestQtPlatform::drivesStartAtTheRoot() {
-    const QStringList drives = m_platform.drives();
-    QCOMPARE(drives.first(), "/");
-    QCOMPARE(drives.count("/"), 1);
-    QVERIFY(drives.contains(m_platform.driveOf(m_dir.path())));
-}
-
-void TestQtPlatform::startProgramFailsWithoutProgram_data() {
-    QTest::addColumn<QString>("program");
-    QTest::newRow("empty path") << "";
-    QTest::newRow("no such file") << "/nonexistent/webbläsare";
-    QTest::newRow("not a program") << QFINDTESTDATA("tst_qtplatform.cpp");
-}
-
-void TestQtPlatform::startProgramFailsWithoutProgram() {
-    QFETCH(QString, program);
-    QVERIFY(!m_platform.startProgram(program, {"/tmp/a b.html"}));
-}
+using namespace vimla::testing;
 
 namespace {
 
-QByteArray fixture(const char* name) {
-    QFile file(QStringLiteral(FIXTURES "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using Filter = std::pair<QString, QStringList>; // the filter, the name filters made of it
+using Write = std::pair<QString, bool>;         // the path, whether it is written
 
-QByteArray jpeg() {
-    QImage picture(30, 20, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPG");
-    return bytes;
-}
+struct Picture {
+    QByteArray bytes; // in the file; null: a folder of that name
+    QSize shown;      // invalid: not shown
+    PictureLimits limits = {};
+};
 
 } // namespace
 
-// Limits are checked before decoding; what cannot be shown whole is not shown at all.
-void TestQtPlatform::pictures_data() {
-    QTest::addColumn<QByteArray>("bytes"); // in "bild.gif"; empty: a folder of that name
-    QTest::addColumn<PictureLimits>("limits");
-    QTest::addColumn<QSize>("shown"); // invalid: not shown
-    const QByteArray gif = fixture("red.gif");
-    QByteArray noise(4096, 'x');
-    QRandomGenerator(20240).fillRange(reinterpret_cast<quint32*>(noise.data() + 4), 1000);
-    const auto row = [](const char* name, const QByteArray& bytes, QSize shown = {},
-                        PictureLimits limits = {}) {
-        QTest::newRow(name) << bytes << limits << shown;
-    };
-    row("within the limits", jpeg(), {30, 20});
-    row("too many pixels", jpeg(), {}, {30 * 20 - 1, 20'000, 1 << 20, 10});
-    row("a side too long", jpeg(), {}, {50'000'000, 29, 1 << 20, 10});
-    row("file too large", jpeg(), {}, {50'000'000, 20'000, 10, 10});
-    row("bytes after the JPEG's end", jpeg() + QByteArray(100, '\0'), {30, 20});
-    row("a JPEG cut short", jpeg().chopped(40));
-    row("a GIF cut short", gif.left(20));
-    row("a header claiming 65535 x 65535", fixture("huge-header.gif"));
-    row("random bytes", noise);
-    row("a format not offered", "<svg xmlns='http://www.w3.org/2000/svg'/>");
-    row("empty file", "");
-    row("a folder", QByteArray());
-}
+class TestQtPlatform : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QtPlatform m_platform;
 
-void TestQtPlatform::pictures() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(PictureLimits, limits);
-    QFETCH(QSize, shown);
-    const QString path = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".gif"));
-    if (bytes.isNull())
-        QVERIFY(QDir().mkpath(path));
-    QFile file(path);
-    QVERIFY(bytes.isNull() ||
-            (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
-    file.close();
-    const std::optional<QImage> loaded = loadPicture(path, {}, limits);
-    QCOMPARE(loaded ? loaded->size() : QSize(), shown);
-}
+private slots:
+    void nameFilters_data() {
+        addRows<Filter>({
+            {"two kinds",
+             {"a|*.html;*.htm|Alla filer|*.*", {"a (*.html *.htm)", "Alla filer (*)"}}},
+            {"dangling label is dropped", {"a|*.a|b", {"a (*.a)"}}},
+        });
+    }
+    void nameFilters() {
+        QFETCH(Filter, row);
+        QCOMPARE(nameFiltersFrom(row.first), row.second);
+    }
+
+    // What is written is read back whole, up to the byte limit; a failure changes nothing.
+    void atomicWrite_data() {
+        addRows<Write>({
+            {"replaces a longer file", {"gammal å.html", true}},
+            {"folder missing", {"saknas/ny.html", false}},
+            {"parent is a file", {"gammal å.html/ny.html", false}},
+            {"path is a folder", {"mapp", false}},
+        });
+    }
+    void atomicWrite() {
+        QFETCH(Write, row);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(row.first);
+        QVERIFY(writeBytes(dir.filePath("gammal å.html"), QByteArray(1000, 'a')));
+        QVERIFY(QDir(dir.path()).mkdir("mapp"));
+        QCOMPARE(m_platform.writeFileAtomically(path, "kort") == WriteResult::Written, row.second);
+        QCOMPARE(entriesOf(dir.path()), (QStringList{"gammal å.html", "mapp"}));
+        QCOMPARE(m_platform.readFile(path, 4).value_or("-"), row.second ? "kort" : "-");
+        QVERIFY(!m_platform.readFile(path, 3));
+    }
+
+    void foldersOnTheDisk() {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        for (const char* name : {"red.gif", "ROD.GIF", "red.png", "Gron.JPG", ".dold.gif"})
+            QVERIFY(writeBytes(folder.filePath(name), {}));
+        for (const char* name : {"album.gif", "Bilder", ".dold"})
+            QVERIFY(folder.mkdir(name));
+        QCOMPARE(m_platform.fileNamesIn(dir.path()),
+                 (QStringList{".dold.gif", "Gron.JPG", "ROD.GIF", "red.gif", "red.png"}));
+        const auto contents = m_platform.readFolder(dir.path(), {"*.gif", "*.jpg"});
+        QCOMPARE(contents.value().files, (QStringList{"Gron.JPG", "red.gif", "ROD.GIF"}));
+        QCOMPARE(contents.value().subfolders, (QStringList{"album.gif", "Bilder"}));
+        QVERIFY(!m_platform.readFolder(folder.filePath("borta"), {"*.gif"}));
+        QFile::setPermissions(folder.filePath("red.gif"), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(!m_platform.readFolder(folder.filePath("red.gif"), {"*.gif"}));
+        const QStringList drives = m_platform.drives();
+        QCOMPARE(drives.first(), "/");
+        QCOMPARE(drives.count("/"), 1);
+        QVERIFY(drives.contains(m_platform.driveOf(dir.path())));
+        QCOMPARE(m_platform.driveOf("/proc"), "/proc"); // a mount of its own
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QCOMPARE(m_platform.currentFolder(), dir.path());
+    }
+
+    // Limits are checked before decoding; what cannot be shown whole is not shown at all.
+    void pictures_data() {
+        const QByteArray gif = contentsOf(FIXTURES "/red.gif");
+        const QByteArray jpeg = contentsOf(FIXTURES "/green.jpg");  // 30 x 20
+        const QByteArray comment = QByteArray::fromHex("fffe0002"); // a JPEG segment, empty
+        QByteArray noise(4096, 'x');
+        QRandomGenerator(20240).fillRange(reinterpret_cast<quint32*>(noise.data() + 4), 1000);
+        addRows<Picture>({
+            {"within the limits", {jpeg, {30, 20}}},
+            {"too many pixels", {jpeg, {}, {30 * 20 - 1, 20'000, 1 << 20, 10}}},
+            {"a side too long", {jpeg, {}, {50'000'000, 29, 1 << 20, 10}}},
+            {"file too large", {jpeg, {}, {50'000'000, 20'000, 10, 10}}},
+            {"bytes after the JPEG's end", {jpeg + QByteArray(100, '\0'), {30, 20}}},
+            {"an empty segment", {jpeg.left(2) + comment + jpeg.mid(2), {30, 20}}},
+            {"a JPEG cut short in its picture data", {jpeg.chopped(3), {}}},
+            {"a segment instead of the end marker", {jpeg.chopped(2) + comment, {}}},
+            {"a GIF cut short", {gif.left(20), {}}},
+            {"a header claiming 65535 x 65535", {contentsOf(FIXTURES "/huge-header.gif"), {}}},
+            {"random bytes", {noise, {}}},
+            {"a format not offered", {"<svg xmlns='http://www.w3.org/2000/svg'/>", {}}},
+            {"empty file", {"", {}}},
+            {"a folder", {QByteArray(), {}}},
+        });
+    }
+    void pictures() {
+        QFETCH(Picture, row);
+        const QString path = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".gif"));
+        QVERIFY(row.bytes.isNull() ? QDir().mkpath(path) : writeBytes(path, row.bytes));
+        const std::optional<QImage> loaded = loadPicture(path, {}, row.limits);
+        QCOMPARE(loaded ? loaded->size() : QSize(), row.shown);
+    }
+};
 
 QTEST_MAIN(TestQtPlatform)
 #include "tst_qtplatform.moc"

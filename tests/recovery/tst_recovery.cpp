@@ -1,46 +1,83 @@
+// Mutants that change nothing a pupil can tell: an empty first line read as another format either
+// way; the disk pool told to use no thread (it always keeps one); a repeating pause timer (more
+// copies while typing goes on); the text mirror reading the whole text more often than needed; the
+// own copy or a stray file looked at as a leftover (never offered); the copy flag after the end of
+// the run; the unsaved mark checked also when nothing changed since the last copy.
+#include "program/Program.h"
 #include "recovery/RecoveryKeeper.h"
-#include "recovery/TextMirror.h"
 #include "shell/MainWindow.h"
+#include "support/Files.h"
 #include "support/ProgramHarness.h"
-#include "templates/DocumentReplacement.h"
+#include "support/Table.h"
 
-#include <QDir>
-#include <QFile>
+#include <QApplication>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTest>
+#include <QTextCursor>
+
+#include <cstdio>
 
 using namespace vimla;
+using namespace vimla::testing;
 using platform::Answer;
-using recovery::RecoveryCopy;
 using recovery::RecoveryKeeper;
-using testing::ProgramHarness;
-using testing::ScriptedPlatform;
 
 namespace {
 
+using Event = std::pair<QString, bool>;       // what the pupil does, whether the copy stays
+using Bytes = std::pair<QByteArray, QString>; // a copy's bytes, the text read ("-": none)
+
+struct Leftovers {
+    int copies;     // left by runs "a" (the newest), "b", "c", ...
+    int runningRun; // the one whose program still runs and holds its lock (-1: none)
+    QList<Answer> answers;
+    QString restored; // the run whose text the document holds afterwards
+    int leftInPlace;  // copies of other runs still waiting in the folder
+    int setAside;
+};
+
+struct Edit {
+    int position, removed;
+    QString inserted;
+    bool lent; // the edit comes while a copy is being made
+};
+
 QStringList copiesIn(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.kopia")}, QDir::Files, QDir::Name);
+    return QDir(folder).entryList({QStringLiteral("*.kopia")}, QDir::Files);
 }
 
-// Types into the document and waits until its copy is on the disk.
-void typeAndWaitForCopy(ProgramHarness& h, RecoveryKeeper& keeper) {
-    QSignalSpy written(&keeper, &RecoveryKeeper::copyWritten);
-    ProgramHarness::type(&h.txtHtml(), QStringLiteral("hej"));
-    QVERIFY(written.wait(5000));
+const QString kTextBefore = QString(79, u'x').append(u'\n').repeated(26'000); // some 2 MB
+
+QString burst(int number) {
+    return QStringLiteral("<%1>").arg(number, 6, 10, QLatin1Char('0'));
 }
 
-// A copy left by a run that is gone: there is no lock file beside it.
-void leaveCopy(const QString& folder, const QString& run, const QString& fileName,
-               const QString& text, int minutesAgo) {
-    QFile file(QDir(folder).filePath(run + QStringLiteral(".kopia")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(recovery::toBytes(
-        {fileName, QDateTime::currentDateTime().addSecs(-60 * minutesAgo), {}, text}));
+// The child of the kill test: types in bursts after the text before, says "typed" after each
+// burst and "kept" once its copy is on the disk, until it is killed.
+int typeUntilKilled(const QString& stateFolder) {
+    ScriptedPlatform platform;
+    platform.userStateFolderPath = stateFolder;
+    const auto editor = program::startProgram(platform);
+    auto* keeper = editor->findChild<RecoveryKeeper*>();
+    keeper->setPause(std::chrono::milliseconds(20));
+    QSignalSpy kept(keeper, &RecoveryKeeper::copyWritten);
+    editor->setText(kTextBefore);
+    editor->txtHtml().moveCursor(QTextCursor::End);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line reaches the test as it is said
+    std::puts("ready");
+    for (int number = 1;; ++number) {
+        QTest::keyClicks(&editor->txtHtml(), burst(number));
+        std::puts("typed");
+        kept.clear();
+        if (!kept.wait(10000))
+            return 1;
+        std::puts("kept");
+    }
 }
 
 } // namespace
@@ -48,194 +85,181 @@ void leaveCopy(const QString& folder, const QString& run, const QString& fileNam
 class TestRecovery : public QObject {
     Q_OBJECT
 private slots:
-    void copyGoesWhenTheTextIsNoLongerUnsaved_data();
-    void copyGoesWhenTheTextIsNoLongerUnsaved();
-    void leftoverCopiesAreOffered_data();
-    void leftoverCopiesAreOffered();
-    void onlyWholeCopiesRead_data();
-    void onlyWholeCopiesRead();
-    void mirrorFollowsEveryEdit_data();
-    void mirrorFollowsEveryEdit();
+    void copyGoesWhenTheTextIsNoLongerUnsaved_data() {
+        addRows<Event>({
+            {"saved", {"save", false}},
+            {"save failed", {"save", true}},
+            {"mnuAvsluta, No", {"end", false}},
+            {"mnuAvsluta, Cancel", {"end", true}},
+        });
+    }
+    void copyGoesWhenTheTextIsNoLongerUnsaved() {
+        QFETCH(Event, row);
+        const auto [event, copyKept] = row;
+        ProgramHarness h;
+        auto* keeper = h.editor().findChild<RecoveryKeeper*>();
+        keeper->setPause(std::chrono::milliseconds(10));
+        QSignalSpy written(keeper, &RecoveryKeeper::copyWritten);
+        for (const QString& typed : {QStringLiteral("hej"), QStringLiteral(" du")}) {
+            ProgramHarness::type(&h.txtHtml(), typed); // each pause leaves a copy
+            QVERIFY(written.wait(5000));
+        }
+        const QString state = h.platform.userStateFolderPath;
+        QCOMPARE(copiesIn(state).size(), 1);
+        h.platform.fileChoices << ScriptedPlatform::choose(h.platform.userConfigFolderPath +
+                                                           "/a.html");
+        h.platform.failingWrites = copyKept;                            // the save fails
+        h.platform.answers << (copyKept ? Answer::Cancel : Answer::No); // to "save first?"
+        if (event == u"save")
+            h.editor().files().Spara();
+        else
+            h.editor().mdiForm1().mnuAvsluta_Click();
+        keeper->waitForDisk();
+        QCOMPARE(copiesIn(state).size(), int(copyKept));
+        // A normal end leaves nothing behind, its lock file neither.
+        if (event == u"end" && !copyKept)
+            QCOMPARE(QDir(state).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void leftoverCopiesAreOffered_data() {
+        const QList<Answer> noToAll(7, Answer::No);
+        addRows<Leftovers>({
+            {"Yes puts the text back", {1, -1, {Answer::Yes}, "a", 0, 0}},
+            {"No sets the copy aside", {1, -1, {Answer::No}, "", 0, 1}},
+            {"newest asked first, No then Yes", {2, -1, {Answer::No, Answer::Yes}, "b", 0, 1}},
+            {"after a Yes the others wait", {3, -1, {Answer::Yes}, "a", 2, 0}},
+            {"a running program's copy is left alone", {2, 0, {Answer::Yes}, "b", 1, 0}},
+            {"the five newest set-aside copies are kept", {7, -1, noToAll, "", 0, 5}},
+        });
+    }
+    void leftoverCopiesAreOffered() {
+        QFETCH(Leftovers, row);
+        ProgramHarness h;
+        const QDir state(h.platform.userStateFolderPath);
+        std::unique_ptr<platform::HeldLock> running;
+        for (int run = 0; run < row.copies; ++run) {
+            const QString name(QChar(u'a' + run));
+            const QDateTime writtenAt = QDateTime::currentDateTime().addSecs(-60 * (run + 1));
+            const QByteArray copy =
+                recovery::toBytes({"/skola/" + name + ".html", writtenAt, {}, name});
+            QVERIFY(writeBytes(state.filePath(name + ".kopia"), copy));
+            if (run == row.runningRun)
+                running = h.platform.takeLock(state.filePath(name + ".lock"));
+        }
+        h.platform.answers << row.answers;
+        h.editor().findChild<RecoveryKeeper*>()->offerLeftoverCopies();
+        QCOMPARE(h.platform.messages.size(), row.answers.size());
+        QCOMPARE(h.editor().text(), row.restored);
+        if (!row.restored.isEmpty()) {
+            QCOMPARE(h.editor().currentFileName(), "/skola/" + row.restored + ".html");
+            QCOMPARE(h.state().strAndrad, shell::kJa);
+            QVERIFY(h.platform.messages.last().text.contains(row.restored + ".html\n(kopierad "));
+        }
+        // The restored copy is this run's copy now.
+        QCOMPARE(copiesIn(state.path()).size(), row.leftInPlace + int(!row.restored.isEmpty()));
+        QCOMPARE(copiesIn(state.filePath("undanlagda")).size(), row.setAside);
+    }
+
+    void onlyWholeCopiesRead_data() {
+        const QByteArray whole = recovery::toBytes(
+            {"a\nb.html", QDateTime::currentDateTime(), {}, QStringLiteral("\uFEFFå")});
+        addRows<Bytes>({
+            // the text read, "-" for none
+            {"whole copy, line break in the name", {whole, QStringLiteral("\uFEFFå")}},
+            {"one byte short", {whole.chopped(1), "-"}},
+            {"another format", {"x" + whole.sliced(1), "-"}},
+            {"unknown encoding", {QByteArray(whole).replace("windows-1252", "ebcdic"), "-"}},
+        });
+    }
+    void onlyWholeCopiesRead() {
+        QFETCH(Bytes, row);
+        const std::optional<recovery::RecoveryCopy> copy = recovery::fromBytes(row.first);
+        QCOMPARE(copy ? copy->text : QStringLiteral("-"), row.second);
+        if (copy)
+            QCOMPARE(copy->fileName, QStringLiteral("a\nb.html"));
+    }
+
+    void mirrorFollowsEveryEdit_data() {
+        const QString large(70000, u'y');
+        addRows<Edit>({
+            {"typed at the start", {0, 0, "z", false}},
+            {"selection across lines replaced by lines", {1, 6, "a\nb\nc", false}},
+            {"typed while lent", {5, 1, "åäö", true}},
+            {"large paste", {4, 0, large, false}},
+            {"large paste while lent", {4, 0, large, true}},
+        });
+    }
+    void mirrorFollowsEveryEdit() {
+        QFETCH(Edit, row);
+        QTextDocument document(QStringLiteral("rad1\nrad2\nrad3"));
+        document.setDocumentLayout(new QPlainTextDocumentLayout(&document)); // as in the editor
+        recovery::TextMirror mirror;
+        mirror.follow(&document);
+        mirror.lend();
+        if (!row.lent)
+            mirror.giveBack();
+        QTextCursor cursor(&document);
+        cursor.setPosition(row.position);
+        cursor.setPosition(row.position + row.removed, QTextCursor::KeepAnchor);
+        cursor.insertText(row.inserted);
+        mirror.giveBack();
+        QCOMPARE(mirror.lend(), document.toRawText());
+        document.undo();
+        mirror.giveBack();
+        QCOMPARE(mirror.lend(), document.toRawText());
+    }
+
+    // A program killed at any moment while the pupil types leaves either no copy or one whole
+    // copy, never one older than the last pause. This program is also the child that types.
+    void killedTypingLeavesAWholeRecentCopy() {
+        const int kills = qMax(200, qEnvironmentVariableIntValue("VIMLA_CRASH_KILLS"));
+        const quint32 seed = qEnvironmentVariableIsSet("VIMLA_CRASH_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("VIMLA_CRASH_SEED"))
+                                 : QRandomGenerator::global()->bounded(0x7fffffffu);
+        QRandomGenerator random(seed);
+        qInfo("%d kills, seed %u (set VIMLA_CRASH_SEED to repeat)", kills, seed);
+        QTemporaryDir root;
+        int withCopy = 0;
+        int whileCopying = 0;
+        for (int kill = 0; kill < kills; ++kill) {
+            const QDir folder(root.filePath(QString::number(kill)));
+            QProcess typist;
+            typist.start(QCoreApplication::applicationFilePath(), {"--type", folder.path()});
+            QVERIFY(typist.waitForReadyRead(30000)); // "ready"
+            QTest::qSleep(random.bounded(600));
+            typist.kill(); // SIGKILL
+            QVERIFY(typist.waitForFinished(10000));
+            QCOMPARE(typist.exitStatus(), QProcess::CrashExit);
+            const QByteArray output = typist.readAllStandardOutput();
+            const int kept = int(output.count("kept\n"));
+            whileCopying += output.endsWith("typed\n");
+            const QStringList copies = folder.entryList({QStringLiteral("*.kopia")});
+            const QByteArray where = "kill " + QByteArray::number(kill);
+            QVERIFY2(copies.size() == 1 || (copies.isEmpty() && kept == 0), where);
+            if (copies.isEmpty())
+                continue;
+            ++withCopy;
+            const auto copy = recovery::fromBytes(contentsOf(folder.filePath(copies[0])));
+            QVERIFY2(copy, where + ": the copy is not whole");
+            QCOMPARE(copy->fileName, QStringLiteral("Namnlös"));
+            QString expected = kTextBefore;
+            int held = 0;
+            while (expected.size() < copy->text.size())
+                expected += burst(++held);
+            QVERIFY2(copy->text == expected && held >= kept, where + ": the copy is too old");
+        }
+        qInfo("%d kills: %d left a copy, %d came while a burst was being copied", kills, withCopy,
+              whileCopying);
+        QVERIFY(withCopy >= kills / 2 && whileCopying >= kills / 10);
+    }
 };
 
-void TestRecovery::copyGoesWhenTheTextIsNoLongerUnsaved_data() {
-    QTest::addColumn<QString>("event");
-    QTest::addColumn<bool>("copyKept");
-    // clang-format off
-    QTest::newRow("saved")                          << "save"          << false;
-    QTest::newRow("save failed")                    << "failed save"   << true;
-    QTest::newRow("mnuStäng, No")                   << "close no"      << false;
-    QTest::newRow("mnuStäng, Cancel")               << "close cancel"  << true;
-    QTest::newRow("another file opened, No")        << "open no"       << false;
-    QTest::newRow("Tom")                            << "empty"         << false;
-    QTest::newRow("a new page replaces the text")   << "new page"      << false;
-    QTest::newRow("document window closed, No")     << "window no"     << false;
-    QTest::newRow("mnuAvsluta, No")                 << "end no"        << false;
-    QTest::newRow("mnuAvsluta, Cancel")             << "end cancel"    << true;
-    QTest::newRow("the program is killed")          << "nothing"       << true;
-    // clang-format on
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--type") == 0)
+        return typeUntilKilled(QString::fromLocal8Bit(argv[2]));
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void TestRecovery::copyGoesWhenTheTextIsNoLongerUnsaved() {
-    QFETCH(QString, event);
-    QFETCH(bool, copyKept);
-    QTemporaryDir folder;
-    ProgramHarness h;
-    auto* keeper = h.editor().findChild<RecoveryKeeper*>();
-    keeper->setPause(std::chrono::milliseconds(10));
-    typeAndWaitForCopy(h, *keeper);
-    const QString state = h.platform.userStateFolderPath;
-    QCOMPARE(copiesIn(state).size(), 1);
-    const QString other = folder.filePath(QStringLiteral("annan.html"));
-    QFile(other).open(QIODevice::WriteOnly);
-    if (event == u"save" || event == u"failed save") {
-        h.platform.failingWrites = event == u"failed save";
-        h.platform.fileChoices << ScriptedPlatform::choose(folder.filePath("sida.html"));
-        h.editor().files().Spara();
-    } else if (event.startsWith(u"close")) {
-        h.platform.answers << (event == u"close no" ? Answer::No : Answer::Cancel);
-        h.editor().mdiForm1().mnuStäng_Click();
-    } else if (event == u"open no") {
-        h.platform.answers << Answer::No;
-        h.platform.fileChoices << ScriptedPlatform::choose(other);
-        h.editor().files().Oppna();
-    } else if (event == u"empty") {
-        h.editor().startEmptyUnnamedDocument();
-    } else if (event == u"new page") {
-        templates::replaceDocument(h.editor(), QStringLiteral("<HTML></HTML>"));
-    } else if (event == u"window no") {
-        h.platform.answers << Answer::No;
-        h.editor().frmHtml().parentWidget()->close();
-    } else if (event.startsWith(u"end")) {
-        h.platform.answers << (event == u"end no" ? Answer::No : Answer::Cancel);
-        h.editor().mdiForm1().mnuAvsluta_Click();
-    }
-    keeper->waitForDisk();
-    QCOMPARE(copiesIn(state).size(), int(copyKept));
-    // A normal end leaves nothing behind, its lock file neither.
-    if (event == u"end no")
-        QCOMPARE(QDir(state).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
-
-void TestRecovery::leftoverCopiesAreOffered_data() {
-    QTest::addColumn<int>("copies");     // "a" the newest, then "b", "c", ...; run N locked when
-    QTest::addColumn<int>("runningRun"); // it is still running (-1: none is)
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QString>("text"); // the document afterwards
-    QTest::addColumn<int>("questions");
-    QTest::addColumn<int>("leftInPlace"); // copies of other runs still waiting in the folder
-    QTest::addColumn<int>("setAside");
-    using A = QList<Answer>;
-    // clang-format off
-    QTest::newRow("Yes puts the text back")                    << 1 << -1 << A{Answer::Yes}             << "a" << 1 << 0 << 0;
-    QTest::newRow("No sets the copy aside")                    << 1 << -1 << A{Answer::No}              << ""  << 1 << 0 << 1;
-    QTest::newRow("newest asked first, No then Yes")           << 2 << -1 << A{Answer::No, Answer::Yes} << "b" << 2 << 0 << 1;
-    QTest::newRow("after a Yes the others wait")               << 3 << -1 << A{Answer::Yes}             << "a" << 1 << 2 << 0;
-    QTest::newRow("a running program's copy is left alone")    << 2 <<  0 << A{Answer::Yes}             << "b" << 1 << 1 << 0;
-    QTest::newRow("the five newest set-aside copies are kept") << 7 << -1 << A(7, Answer::No)           << ""  << 7 << 0 << 5;
-    // clang-format on
-}
-
-void TestRecovery::leftoverCopiesAreOffered() {
-    QFETCH(int, copies);
-    QFETCH(int, runningRun);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QString, text);
-    QFETCH(int, questions);
-    QFETCH(int, leftInPlace);
-    QFETCH(int, setAside);
-    ProgramHarness h;
-    const QString state = h.platform.userStateFolderPath;
-    std::unique_ptr<platform::HeldLock> running;
-    for (int run = 0; run < copies; ++run) {
-        const QString name = QString(QChar(u'a' + run));
-        leaveCopy(state, name, QStringLiteral("/skola/") + name + QStringLiteral(".html"), name,
-                  run + 1);
-        if (run == runningRun)
-            running = h.platform.takeLock(QDir(state).filePath(name + QStringLiteral(".lock")));
-    }
-    h.platform.answers << answers;
-    h.editor().findChild<RecoveryKeeper*>()->offerLeftoverCopies();
-    QCOMPARE(h.platform.messages.size(), questions);
-    QCOMPARE(h.editor().text(), text);
-    if (!text.isEmpty()) {
-        QCOMPARE(h.editor().currentFileName(), QStringLiteral("/skola/") + text + ".html");
-        QCOMPARE(h.state().strAndrad, shell::kJa);
-        QVERIFY(
-            h.platform.messages.last().text.contains(text + QStringLiteral(".html\n(kopierad ")));
-    }
-    // The restored copy is this run's copy now.
-    QCOMPARE(copiesIn(state).size(), leftInPlace + int(!text.isEmpty()));
-    QCOMPARE(copiesIn(QDir(state).filePath(QStringLiteral("undanlagda"))).size(), setAside);
-}
-
-void TestRecovery::onlyWholeCopiesRead_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text"); // the text read, or "-" for no copy
-    const QByteArray whole = recovery::toBytes(
-        {QStringLiteral("a\nb.html"), QDateTime::currentDateTime(), {}, QStringLiteral("\uFEFFå")});
-    // clang-format off
-    QTest::newRow("whole copy, line break in the name") << whole                      << QStringLiteral("\uFEFFå");
-    QTest::newRow("one byte short")                     << whole.chopped(1)           << "-";
-    QTest::newRow("another format")                     << "x" + whole.sliced(1)      << "-";
-    // clang-format on
-}
-
-void TestRecovery::onlyWholeCopiesRead() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    const std::optional<RecoveryCopy> copy = recovery::fromBytes(bytes);
-    QCOMPARE(copy ? copy->text : QStringLiteral("-"), text);
-    if (copy)
-        QCOMPARE(copy->fileName, QStringLiteral("a\nb.html"));
-}
-
-void TestRecovery::mirrorFollowsEveryEdit_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("removed");
-    QTest::addColumn<QString>("inserted");
-    QTest::addColumn<bool>("lent"); // the edit comes while a copy is being made
-    const QString large = QString(70000, u'y');
-    // clang-format off
-    QTest::newRow("typed at the end")               << 11 << 0  << "z"        << false;
-    QTest::newRow("typed at the start")             << 0  << 0  << "z"        << false;
-    QTest::newRow("line break typed")               << 3  << 0  << "\n"       << false;
-    QTest::newRow("selection across lines deleted") << 2  << 6  << ""         << false;
-    QTest::newRow("selection replaced by lines")    << 1  << 3  << "a\nb\nc"  << false;
-    QTest::newRow("typed while lent")               << 5  << 1  << "åäö"      << true;
-    QTest::newRow("large paste")                    << 4  << 0  << large      << false;
-    QTest::newRow("large paste while lent")         << 4  << 0  << large      << true;
-    // clang-format on
-}
-
-void TestRecovery::mirrorFollowsEveryEdit() {
-    QFETCH(int, position);
-    QFETCH(int, removed);
-    QFETCH(QString, inserted);
-    QFETCH(bool, lent);
-    QTextDocument document(QStringLiteral("rad1\nrad2\nrad3"));
-    document.setDocumentLayout(new QPlainTextDocumentLayout(&document)); // as in the editor
-    recovery::TextMirror mirror;
-    mirror.follow(&document);
-    QString copy = mirror.lend();
-    if (!lent) {
-        copy.clear();
-        mirror.giveBack();
-    }
-    QTextCursor cursor(&document);
-    cursor.setPosition(position);
-    cursor.setPosition(position + removed, QTextCursor::KeepAnchor);
-    cursor.insertText(inserted);
-    if (lent) {
-        QCOMPARE(copy, QStringLiteral("rad1\u2029rad2\u2029rad3"));
-        copy.clear();
-        mirror.giveBack();
-    }
-    QCOMPARE(mirror.lend(), document.toRawText());
-    cursor.document()->undo();
-    mirror.giveBack();
-    QCOMPARE(mirror.lend(), document.toRawText());
-}
-
-QTEST_MAIN(TestRecovery)
 #include "tst_recovery.moc"
