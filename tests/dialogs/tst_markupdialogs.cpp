@@ -5,11 +5,8 @@
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <sys/stat.h>

@@ -5,14 +5,10 @@
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStorageInfo>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
 #include <cstdio>

@@ -4,8 +4,6 @@
 #include "support/Table.h"
 
 #include <QKeyEvent>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 
 using namespace vimla;
 using namespace vimla::testing;

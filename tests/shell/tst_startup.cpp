@@ -6,9 +6,6 @@
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
-
 using namespace vimla;
 using namespace vimla::testing;
 using platform::Answer;

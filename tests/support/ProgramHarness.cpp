@@ -3,15 +3,11 @@
 #include "program/Program.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QTest>
 
 namespace vimla::testing {
 

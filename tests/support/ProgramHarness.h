@@ -4,11 +4,14 @@
 #include "shell/Editor.h"
 #include "support/ScriptedPlatform.h"
 
-#include <QString>
+// What nearly every test of the running program uses, so that the tests need not list it.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
-
-class QPlainTextEdit;
 
 namespace vimla::testing {
 
