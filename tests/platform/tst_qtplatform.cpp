@@ -19,6 +19,7 @@ namespace {
 
 using Filter = std::pair<QString, QStringList>; // the filter, the name filters made of it
 using Write = std::pair<QString, bool>;         // the path, whether it is written
+using Start = std::pair<QString, bool>;         // the program, whether it starts
 
 struct Picture {
     QByteArray bytes; // in the file; null: a folder of that name
@@ -44,6 +45,27 @@ private slots:
     void nameFilters() {
         QFETCH(Filter, row);
         QCOMPARE(nameFiltersFrom(row.first), row.second);
+    }
+
+    // The browser gets the page as one argument, never through a shell.
+    void startProgram_data() {
+        addRows<Start>({{"a program", {"webbläsare", true}},
+                        {"empty path", {"", false}},
+                        {"no such file", {"saknas", false}},
+                        {"not a program", {"sida.html", false}}});
+    }
+    void startProgram() {
+        QFETCH(Start, row);
+        QTemporaryDir dir;
+        const QString program = dir.filePath("webbläsare"), page = dir.filePath("a b;$(x).html");
+        writeBytes(program, "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.sida\"\n");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        writeBytes(dir.filePath("sida.html"), "<P>");
+        QCOMPARE(
+            m_platform.startProgram(row.first.isEmpty() ? "" : dir.filePath(row.first), {page}),
+            row.second);
+        if (row.second)
+            QTRY_COMPARE(contentsOf(program + ".sida"), page.toUtf8());
     }
 
     // What is written is read back whole, up to the byte limit; a failure changes nothing.
