@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 
 using namespace vimla;
 using namespace vimla::testing;
@@ -48,8 +47,7 @@ struct Choice {
 // A fresh focus entry into `field` by the mouse, coming from `elsewhere`.
 void enter(QWidget* field, QWidget* elsewhere) {
     elsewhere->setFocus(Qt::TabFocusReason);
-    auto* box = qobject_cast<QComboBox*>(field);
-    QTest::mouseClick(box ? box->lineEdit() : field, Qt::LeftButton);
+    QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClick(field, Qt::Key_End);
 }
 
@@ -81,10 +79,7 @@ private slots:
         auto* image = h.find<QLineEdit>("txtBakbild");
         colour->setEditText(row.colour);
         image->setText(row.image);
-        QWidget* field = row.enterImage ? static_cast<QWidget*>(image) : colour;
-        const auto fieldText = [&] {
-            return row.enterImage ? image->text() : colour->currentText();
-        };
+        QLineEdit* field = row.enterImage ? image : colour->lineEdit();
 
         enter(field, h.find("txtTitel"));
         QCOMPARE(image->isReadOnly(), row.enterImage && row.locked);
@@ -98,16 +93,14 @@ private slots:
             QVERIFY(!colour->view()->isVisible());
         }
         ProgramHarness::type(field, "x");
-        QCOMPARE(fieldText(), (row.enterImage ? row.image : row.colour) + (row.locked ? "" : "x"));
+        QCOMPARE(field->text(),
+                 (row.enterImage ? row.image : row.colour) + (row.locked ? "" : "x"));
 
         // Entered afresh once the other field is empty, it opens again.
-        if (row.enterImage)
-            colour->setEditText(QString());
-        else
-            image->clear();
+        (row.enterImage ? colour->lineEdit() : image)->clear();
         enter(field, h.find("txtTitel"));
         ProgramHarness::type(field, "y");
-        QVERIFY(fieldText().endsWith("y"));
+        QVERIFY(field->text().endsWith("y"));
     }
 
     // Whether to go on is the question's table. Replaced, the document is the page (or empty,
@@ -176,9 +169,8 @@ private slots:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QStringList partnerTexts;
-        const QStringList changes =
-            row.pasted ? QStringList{row.typed} : row.typed.split("", Qt::SkipEmptyParts);
-        for (const QString& change : changes) {
+        for (const QString& change :
+             row.pasted ? QStringList{row.typed} : row.typed.split("", Qt::SkipEmptyParts)) {
             if (row.pasted)
                 edit->insert(change);
             else
@@ -239,18 +231,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 
         QVERIFY(!h.editor().windows().open("frmRamar") && !h.txtHtml().isEnabled());
-        QWidget* dialog = h.editor().windows().open(row.opened);
-        QVERIFY(dialog && dialog->isVisible());
         for (const char* other : {"frmRam1", "frmRam2", "frmRam3"})
             QCOMPARE(h.editor().windows().open(other) != nullptr, other == row.opened);
-
-        // Chosen again while open: the same window comes to the front with its contents.
-        dialog->findChild<QLineEdit*>()->setText("30");
-        h.showDialog("frmRamar");
-        QTest::mouseClick(h.find(QString("optRam1_") + row.opened.back()), Qt::LeftButton);
-        QCOMPARE(h.editor().windows().open(row.opened), dialog);
-        QCOMPARE(dialog->findChild<QLineEdit*>()->text(), QString("30"));
-        QVERIFY(!h.txtHtml().isEnabled());
+        QVERIFY(h.editor().windows().open(row.opened)->isVisible());
     }
 };
 
