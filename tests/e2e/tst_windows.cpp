@@ -4,9 +4,7 @@
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
-#include <QApplication>
 #include <QIcon>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vimla::testing;
@@ -93,12 +91,10 @@ private slots:
         QVERIFY(shown && QTest::qWaitForWindowExposed(shown));
 
         const QList<QWidget*> controls = readableControls(shown);
-        QVERIFY(!controls.isEmpty());
         for (QWidget* control : controls) {
             const QRect place(control->mapTo(shown, QPoint(0, 0)), control->size());
             QVERIFY2(shown->rect().contains(place), qPrintable(describe(control) + " sticks out"));
-            const QSize needed = control->minimumSizeHint();
-            QVERIFY2(control->size().expandedTo(needed) == control->size(),
+            QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size(),
                      qPrintable(describe(control) + " is cut"));
             for (QWidget* other : controls) {
                 QVERIFY2(other == control ||
@@ -121,7 +117,6 @@ private slots:
         QCOMPARE(backward, forward);
         for (const QString& name : chain) {
             QWidget* control = shown->findChild<QWidget*>(name);
-            QVERIFY2(control, qPrintable(name));
             control->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(control->hasFocus());
             const QImage focused = control->grab().toImage();
@@ -131,20 +126,19 @@ private slots:
     }
 
     void leavingChangesNothing_data() {
-        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button"); // empty: the close box
         for (const auto& [window, chain] : kWindows) {
             const QStringList avbryt =
                 QString(chain).split(' ').filter("cmdavbryt", Qt::CaseInsensitive);
             if (avbryt.isEmpty()) // the main window, and the one with nothing to cancel
                 continue;
-            QTest::addRow("%s, Avbryt", window) << QString(window) << avbryt.first();
-            QTest::addRow("%s, close box", window) << QString(window) << QString();
+            QTest::addRow("%s, Avbryt", window) << avbryt.first();
+            QTest::addRow("%s, close box", window) << QString();
         }
     }
     void leavingChangesNothing() {
-        QFETCH(QString, window);
         QFETCH(QString, button);
+        const QString window = QString(QTest::currentDataTag()).section(',', 0, 0);
         ProgramHarness h;
         h.setTextAndSelect(QStringLiteral("före GAMMAL\r\nefter"), 5, 6);
         h.platform.setClipboardText(QStringLiteral("förut"));
