@@ -1,11 +1,9 @@
-// Prints where each toolbar button of the main window lies, as "x<TAB>y<TAB>accessible name" per
-// line, x and y being the button's centre from the window's top left corner. The buttons take no
-// keyboard focus, so the end-to-end scripts click them there; run on the same X server, style and
-// scaling as the program, this builds the same main window and so finds the same layout.
+// Prints the centre of each toolbar button of the main window from its top left corner, as
+// "x<TAB>y<TAB>accessible name" a line, for the end-to-end scripts to click (the buttons take no
+// focus). Run on the program's X server, style and scaling, it builds the same window and layout.
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
-#include <QApplication>
 #include <QTest>
 #include <QToolBar>
 

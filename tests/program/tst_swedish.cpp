@@ -1,7 +1,6 @@
 // Every word the program shows is Swedish, whatever the desktop's language: every window, both
 // file dialogs, a message box and every menu, tooltips included. A word passes when it is in
-// swedish-words.txt (the program's Swedish words; HTML, colour, font and key names) or part of a
-// folder shown; anything else (an English word Qt shows untranslated) fails.
+// swedish-words.txt (the program's words; HTML, colour, font and key names) or a folder shown.
 #include "platform/FileDialogs.h"
 #include "program/Translations.h"
 #include "shell/MainWindow.h"
@@ -12,12 +11,10 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>

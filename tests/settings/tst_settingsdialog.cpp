@@ -1,8 +1,7 @@
 // The settings dialog as a pupil uses it. Mutants that change nothing: in the layout the size box
 // a character and the browser field a pixel wider, the browse button a row lower below an empty
-// row, a pixel more above the buttons, the field column without its stretch (the path field
-// takes the room anyway); and refusing a size whose count does not fit, as every accepted size
-// fits.
+// row, a pixel more above the buttons, the field column without its stretch (the path takes the
+// room anyway); and refusing a size whose count does not fit, as every accepted size fits.
 #include "platform/FileFilter.h"
 #include "shell/MainWindow.h"
 #include "support/Files.h"
@@ -11,7 +10,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <cmath>
 

@@ -1,7 +1,6 @@
-// The new-document dialog, the frame layout chooser and the frame set dialogs as a pupil uses
-// them: fields typed key by key, the unsaved-changes question answered through the platform.
-// Mutants that change nothing a pupil can tell: a percent field one pixel wider at most, its
-// caption spanning a third column that holds nothing, the buttons a row lower below an empty row.
+// The new-document, frame layout and frame set dialogs, typed into key by key. Mutants that change
+// nothing a pupil can tell: a percent field one pixel wider at most, its caption spanning a third,
+// empty column, the buttons a row lower below an empty row.
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 #include "templates/FramePreview.h"
@@ -10,11 +9,9 @@
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 using namespace vimla;
 using namespace vimla::testing;
-using platform::Answer;
 using templates::TwipLine;
 
 namespace {
@@ -26,7 +23,7 @@ struct Lock {
 
 struct Replace {
     QString window, button;
-    Answer answer;
+    platform::Answer answer;
 };
 
 struct Coupling {
@@ -108,9 +105,9 @@ private slots:
     // save keeps the text.
     void replacing_data() {
         addRows<Replace>({
-            {"frmBody Tom", {"frmBody", "cmdTom", Answer::No}},
-            {"frmRam3 OK", {"frmRam3", "cmdOk", Answer::No}},
-            {"Yes, the save failing", {"frmBody", "cmdOk", Answer::Yes}},
+            {"frmBody Tom", {"frmBody", "cmdTom", platform::Answer::No}},
+            {"frmRam3 OK", {"frmRam3", "cmdOk", platform::Answer::No}},
+            {"Yes, the save failing", {"frmBody", "cmdOk", platform::Answer::Yes}},
         });
     }
     void replacing() {
@@ -123,7 +120,7 @@ private slots:
         h.platform.failingWrites = 1;
         ProgramHarness::press(row.button, h.showDialog(row.window));
         QCOMPARE(h.editor().currentFileName(), "Namnlös");
-        const bool replaced = row.answer == Answer::No;
+        const bool replaced = row.answer == platform::Answer::No;
         QCOMPARE(h.editor().windows().open(row.window) == nullptr, replaced);
         const bool empty = row.button == "cmdTom";
         QCOMPARE(h.editor().text().left(6), !replaced ? "<P>gam" : empty ? "" : "<HTML>");
