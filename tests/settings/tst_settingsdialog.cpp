@@ -43,10 +43,6 @@ QWidget* openSettings(ProgramHarness& h) {
     return h.find("frmInst");
 }
 
-void click(const char* name) {
-    ProgramHarness::press(name, findWidget("frmInst")); // a closed dialog is deleted at once
-}
-
 } // namespace
 
 class TestSettingsDialog : public QObject {
@@ -68,7 +64,7 @@ private slots:
     void browserCheck() {
         QFETCH(Browse, row);
         ProgramHarness h(settingsWith(row.stored));
-        QWidget* dialog = openSettings(h);
+        openSettings(h);
         const auto* size = h.find<QComboBox>("cboTextStorlek");
         const auto* font = h.find<QComboBox>("cboTsnitt");
         auto* browser = h.find<QLineEdit>("txtwebblasare");
@@ -78,10 +74,10 @@ private slots:
         for (const QString& path : row.browses) {
             h.platform.fileChoices
                 << (path.isEmpty() ? FileChoice::cancel() : ScriptedPlatform::choose(path));
-            ProgramHarness::press("cmdBladdra", dialog);
+            ProgramHarness::press("cmdBladdra");
         }
         ProgramHarness::type(browser, row.typed);
-        click("cmdOk");
+        ProgramHarness::press("cmdOk");
         const bool refused = row.storedAfter.isNull();
         QCOMPARE(h.platform.messageTexts(),
                  refused ? QStringList("Ej Netscape eller Internet Explorer") : QStringList());
@@ -121,7 +117,7 @@ private slots:
             platform::nameFiltersFrom(asked[0].filter)[0].section('(', 1).chopped(1).split(' ');
         QVERIFY(QDir::match(programs, "firefox") && QDir::match(programs, "start.com"));
         QVERIFY(!QDir::match(programs, "vim"));
-        click("cmdAvbryt");
+        ProgramHarness::press("cmdAvbryt");
         h.platform.fileChoices << FileChoice::cancel();
         ProgramHarness::press("cmdBladdra", openSettings(h));
         QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString());
@@ -145,7 +141,7 @@ private slots:
         openSettings(h);
         h.find<QComboBox>("cboTextStorlek")->setEditText(row.size);
         h.find<QComboBox>("cboTsnitt")->setEditText(row.font);
-        click("cmdOk");
+        ProgramHarness::press("cmdOk");
         QCOMPARE(h.platform.messageTexts(),
                  row.written ? QStringList() : QStringList("Fel! Ändra inställningarna igen!"));
         QCOMPARE(h.find("frmInst") == nullptr, row.written);
