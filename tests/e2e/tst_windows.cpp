@@ -4,7 +4,6 @@
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
-#include <QIcon>
 #include <QTest>
 
 using namespace vimla::testing;
@@ -69,10 +68,6 @@ class TestWindows : public QObject {
     QTemporaryDir m_pictures; // where the image dialog opens
 
 private slots:
-    void initTestCase() {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/se.vimlaskolan.HtmlEditor.svg")));
-    }
-
     void shownWholeAndWalkedByTab_data() {
         QTest::addColumn<QStringList>("chain");
         for (const auto& [window, chain] : kWindows)
