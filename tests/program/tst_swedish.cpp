@@ -4,6 +4,7 @@
 #include "platform/FileDialogs.h"
 #include "program/Translations.h"
 #include "shell/MainWindow.h"
+#include "support/Files.h"
 #include "support/ProgramHarness.h"
 
 #include <QFileDialog>
@@ -116,13 +117,11 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true); // Qt's settings of the file dialog
         program::installSwedishTranslations();
-        QFile words(QFINDTESTDATA("swedish-words.txt"));
-        QVERIFY(words.open(QIODevice::ReadOnly));
-        const QString allowed = words.readAll() + m_folder.path() + QDir::homePath();
+        const QString allowed = testing::contentsOf(QFINDTESTDATA("swedish-words.txt")) +
+                                m_folder.path() + QDir::homePath();
         m_allowed = allowed.toLower().split(kNonLetters, Qt::SkipEmptyParts);
         QVERIFY(QDir(m_folder.path()).mkpath("bilder"));
-        QFile page(m_folder.filePath("sida.html"));
-        QVERIFY(page.open(QIODevice::WriteOnly) && page.write("<P>Hej\r\n") > 0);
+        QVERIFY(testing::writeBytes(m_folder.filePath("sida.html"), "<P>Hej\r\n"));
     }
 
     void everyWordIsSwedish_data() {

@@ -48,7 +48,6 @@ void enter(QWidget* field, QWidget* elsewhere) {
     QTest::keyClick(field, Qt::Key_End);
 }
 
-// A column divider runs from top to bottom of the preview, a row divider across it.
 TwipLine divider(bool column, float at) {
     return column ? TwipLine{at, 0, at, 1200} : TwipLine{0, at, 1600, at};
 }
@@ -100,9 +99,8 @@ private slots:
         QVERIFY(field->text().endsWith("y"));
     }
 
-    // Whether to go on is the question's table. Replaced, the document is the page (or empty,
-    // unchanged) with the caret behind it; after Yes the name is "Namnlös" even when the failed
-    // save keeps the text.
+    // Replaced (going on is the question's own table), the document is the page or empty,
+    // unchanged, caret behind; after Yes it is "Namnlös" even if the failed save keeps the text.
     void replacing_data() {
         addRows<Replace>({
             {"frmBody Tom", {"frmBody", "cmdTom", platform::Answer::No}},
