@@ -4,7 +4,6 @@
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
-#include <QTest>
 #include <QToolBar>
 
 #include <iostream>

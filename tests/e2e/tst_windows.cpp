@@ -4,8 +4,6 @@
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
-#include <QTest>
-
 using namespace vimla::testing;
 
 namespace {

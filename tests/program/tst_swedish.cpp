@@ -9,14 +9,12 @@
 
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 

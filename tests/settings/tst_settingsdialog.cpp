@@ -9,7 +9,6 @@
 #include "support/Table.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 
 #include <cmath>
 

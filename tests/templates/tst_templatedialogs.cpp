@@ -8,7 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QLabel>
-#include <QLineEdit>
 
 using namespace vimla;
 using namespace vimla::testing;
