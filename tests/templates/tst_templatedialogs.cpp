@@ -1,6 +1,7 @@
 // The new-document, frame layout and frame set dialogs, typed into key by key. Mutants that change
 // nothing a pupil can tell: a percent field one pixel wider at most, its caption spanning a third,
-// empty column, the buttons a row lower below an empty row.
+// empty column, the buttons a row lower below an empty row; the percent kept read as 0 when out
+// of range (such a field was emptied before).
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 #include "templates/FramePreview.h"
@@ -138,6 +139,7 @@ private slots:
             {"100: the right edge", {ram1, left, "100", false, {" 99", " 90", " 0"}, "100", 1600}},
             {"100.5 pasted: over 100", {ram1, left, "100.5", true, {" 100"}, "", 0}},
             {"a lone minus stays", {ram1, left, "-", false, {" 100"}, "-", 0}},
+            {"-0.5 pasted empties", {ram1, left, "-0.5", true, {" 100"}, "", 0}},
             {"-5 empties", {"frmRam2", upper, "-5", false, {" 100", " 100"}, "", 0}},
             {"letters read as 0", {ram1, left, "ab", false, {" 100", " 100"}, "ab", 0}},
             {"1E999 pasted: out of range", {ram1, left, "1E999", true, {" 100"}, "", 0}},
@@ -159,9 +161,7 @@ private slots:
         QCOMPARE(preview->line(line), divider(columns, columns ? 320 : 240));
         const TwipLine otherBefore = preview->line(otherLine);
 
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
+        edit->clear();
         QStringList partnerTexts;
         for (const QString& change :
              row.pasted ? QStringList{row.typed} : row.typed.split("", Qt::SkipEmptyParts)) {
