@@ -106,16 +106,12 @@ private slots:
         QCOMPARE(m_h->find("txtBild")->property("text"), "bilder/" + file);
         QCOMPARE(viewerBox()->picture().size(), QSize(5, 4)); // blue.gif until double-clicked
         doubleClickPreview();
-        QCOMPARE(m_h->platform.messageTexts().count("Fel vid visning av bild!"),
-                 row.isValid() ? 0 : 2);
+        QCOMPARE(m_h->platform.messageTexts().count("Fel vid visning av bild!"), row.isValid() ? 0 : 2);
         for (PictureBox* box : {preview(), viewerBox()}) // or blue.gif still
-            QCOMPARE(box->picture().size(),
-                     row.isValid() ? row.boundedTo(box->contentsRect().size()) : QSize(5, 4));
-        const QPoint beside =
-            viewerBox()->contentsRect().topLeft() + QPoint(viewerBox()->picture().width(), 0);
+            QCOMPARE(box->picture().size(), row.isValid() ? row.boundedTo(box->contentsRect().size()) : QSize(5, 4));
+        const QPoint beside = viewerBox()->contentsRect().topLeft() + QPoint(viewerBox()->picture().width(), 0);
         QCOMPARE(viewerBox()->grab().toImage().pixelColor(beside), QColor(Qt::white)); // not scaled
-        QCOMPARE(preview()->contentsRect().size(),
-                 QSize(3375, 2055) * preview()->logicalDpiX() / 1440.0);
+        QCOMPARE(preview()->contentsRect().size(), QSize(3375, 2055) * preview()->logicalDpiX() / 1440.0);
     }
 
     // The viewer closes alone and leaves the document to frmBild, whose "OK" leaves it open.
@@ -162,9 +158,8 @@ private:
         m_h = std::make_unique<ProgramHarness>();
         m_h->platform.currentFolderPath = start;
         m_h->platform.driveList = QStringList{"/", QFileInfo(start).path(), "/media/utan-skiva"};
-        m_h->platform.folders[start] = {{"Bilder"},
-                                        {"red.gif", "ROD.GIF", "red.png", "blue.gif", "Gron.JPG",
-                                         "gron.jpeg", "ror.gif", "borta.gif"}};
+        m_h->platform.folders[start] = {
+            {"Bilder"}, {"red.gif", "ROD.GIF", "red.png", "blue.gif", "Gron.JPG", "gron.jpeg", "ror.gif", "borta.gif"}};
         m_h->platform.folders[start + "/Bilder"] = {{"tillfallig"}, {"hav.gif"}};
         m_dialog = qobject_cast<FrmBild*>(m_h->showDialog("frmBild"));
     }

@@ -24,10 +24,8 @@ constexpr Refusal kCountTooLarge = Refusal::CountTooLarge, kTableTooLarge = Refu
 
 QString table(int rows, int cells, const QString& border = "1", const QString& width = "80%",
               const QString& alignment = "left") {
-    const QString row =
-        "<TR>\r\n" + ("     <TD ALIGN=\"" + alignment + "\" >\r\n").repeated(cells) + "</TR>\r\n";
-    return "<TABLE BORDER=\"" + border + "\" WIDTH=\"" + width + "\">\r\n" + row.repeated(rows) +
-           "</TABLE>";
+    const QString row = "<TR>\r\n" + ("     <TD ALIGN=\"" + alignment + "\" >\r\n").repeated(cells) + "</TR>\r\n";
+    return "<TABLE BORDER=\"" + border + "\" WIDTH=\"" + width + "\">\r\n" + row.repeated(rows) + "</TABLE>";
 }
 
 QString page(const QString& title, const QString& attributes) {
@@ -79,8 +77,7 @@ private slots:
             {"font: empty texts left out", {{"", "", "a\"b"}, "<FONT FACE=\"a\"b\">"}},
             {"OL: three items", {{"3"}, "<OL>\r\n   <LI>\r\n   <LI>\r\n   <LI>\r\n</OL>"}},
             {"UL: empty count", {{""}, "<UL>\r\n</UL>"}},
-            {"UL: 32767 items",
-             {{"32767"}, "<UL>\r\n" + QString("   <LI>\r\n").repeated(32767) + "</UL>"}},
+            {"UL: 32767 items", {{"32767"}, "<UL>\r\n" + QString("   <LI>\r\n").repeated(32767) + "</UL>"}},
             {"OL: 40000 refused", {{"40000"}, "", kCountTooLarge}},
             {"link: as typed", {{"a\".htm", " <b> "}, "<A HREF=\"a\".htm\"> <b> </A>"}},
             {"img: in order", {{"s", "1", "2", "3"}, R"(<IMG SRC="s" WIDTH=1 HEIGHT=2 BORDER=3>)"}},
@@ -94,29 +91,25 @@ private slots:
             {"table: columns 32768", {{"32768", "1"}, "", kCountTooLarge}},
             {"table: the most cells", {{"1000", "1000"}, table(1000, 1000)}},
             {"table: one cell too many", {{"1001", "1000"}, "", kTableTooLarge}},
-            {"table: the longest text",
-             {{"32767", "1", kBorder, "", kAlign}, table(1, 32767, kBorder, "%", kAlign)}},
-            {"table: one character more",
-             {{"32767", "1", kBorder + "b", "", kAlign}, "", kTableTooLarge}},
+            {"table: the longest text", {{"32767", "1", kBorder, "", kAlign}, table(1, 32767, kBorder, "%", kAlign)}},
+            {"table: one character more", {{"32767", "1", kBorder + "b", "", kAlign}, "", kTableTooLarge}},
             {"page: all empty, TITLE still written", {{"", "", "", "", "", ""}, page("", "")}},
             {"page: every attribute in order, as typed",
              {{" a<b", "white", "a.gif", " ", "blue", "re\"d"},
               page(" a<b", " BGCOLOR=\"white\" BACKGROUND=\"a.gif\" TEXT=\" \" LINK=\"blue\" "
                            "VLINK=\"re\"d\"")}},
             {"frmRam1: only the column fields",
-             {{"x", "x", "20", "80"},
-              framePage({R"(<FRAMESET COLS="20%,80%">)", "", frame(1), frame(2)})}},
+             {{"x", "x", "20", "80"}, framePage({R"(<FRAMESET COLS="20%,80%">)", "", frame(1), frame(2)})}},
             {"frmRam3: both rows share the columns",
              {{"", " 100", "12.5", " 87.5"},
-              framePage({R"(<FRAMESET ROWS="%, 100%">)", "", kCols, frame(1), frame(2),
-                         "   </FRAMESET>", "", kCols, frame(3), frame(4), "   </FRAMESET>"})}},
+              framePage({R"(<FRAMESET ROWS="%, 100%">)", "", kCols, frame(1), frame(2), "   </FRAMESET>", "", kCols,
+                         frame(3), frame(4), "   </FRAMESET>"})}},
         });
     }
 
     void builds() {
         QFETCH(Row, row);
-        const BuiltMarkup built =
-            build(QString(QTest::currentDataTag()).section(u':', 0, 0), row.fields);
+        const BuiltMarkup built = build(QString(QTest::currentDataTag()).section(u':', 0, 0), row.fields);
         QCOMPARE(built.refusal, row.refusal);
         QVERIFY2(built.html == row.html, qPrintable(built.html.left(300))); // not all 27 MB
     }

@@ -22,8 +22,7 @@ int main(int argc, char* argv[]) {
                 return 1;
             }
             const QPoint centre = button->mapTo(&frame, button->rect().center());
-            std::cout << centre.x() << '\t' << centre.y() << '\t'
-                      << button->accessibleName().toStdString() << '\n';
+            std::cout << centre.x() << '\t' << centre.y() << '\t' << button->accessibleName().toStdString() << '\n';
         }
     }
 }

@@ -12,8 +12,7 @@ namespace {
 const std::pair<const char*, const char*> kWindows[] = {
     // Tab in the editor writes a tab character: it is the only stop of the main window.
     {"MDIForm1", "txtHtml"},
-    {"frmBody",
-     "txtTitel cboBakfarg txtBakbild cboTextfarg cboLink cboVlink cmdOk cmdTom cmdAvbryt"},
+    {"frmBody", "txtTitel cboBakfarg txtBakbild cboTextfarg cboLink cboVlink cmdOk cmdTom cmdAvbryt"},
     {"frmFont", "cboFarg cboStorlek cboTsnitt cmdOk cmdAvbryt"},
     // Tab passes over the option that is not chosen; the arrow keys move between the two.
     {"frmLista", "optOnum txtAntal cmdOk cmdAvbryt"},
@@ -42,9 +41,8 @@ QString focusedControl() {
 // theirs.
 QList<QWidget*> readableControls(QWidget* window) {
     const auto readable = [](const QWidget* widget) {
-        return widget->inherits("QLabel") || widget->inherits("QAbstractButton") ||
-               widget->inherits("QLineEdit") || widget->inherits("QComboBox") ||
-               widget->inherits("QAbstractItemView");
+        return widget->inherits("QLabel") || widget->inherits("QAbstractButton") || widget->inherits("QLineEdit") ||
+               widget->inherits("QComboBox") || widget->inherits("QAbstractItemView");
     };
     QList<QWidget*> controls;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -78,9 +76,8 @@ private slots:
         // An empty list of pictures would have nothing to mark as current, and so show no focus.
         h.platform.currentFolderPath = m_pictures.path();
         h.platform.folders[m_pictures.path()] = {{}, {"kvall.jpg", "skolgard.jpg", "sol.jpg"}};
-        QWidget* shown = ProgramHarness::activate(window == "MDIForm1"
-                                                      ? &h.editor().mdiForm1()
-                                                      : h.editor().windows().showDialog(window));
+        QWidget* shown = ProgramHarness::activate(window == "MDIForm1" ? &h.editor().mdiForm1()
+                                                                       : h.editor().windows().showDialog(window));
         QVERIFY(shown && QTest::qWaitForWindowExposed(shown));
 
         const QList<QWidget*> controls = readableControls(shown);
@@ -90,8 +87,7 @@ private slots:
             QVERIFY2(control->size().expandedTo(control->minimumSizeHint()) == control->size(),
                      qPrintable(describe(control) + " is cut"));
             for (QWidget* other : controls) {
-                QVERIFY2(other == control ||
-                             !place.intersects({other->mapTo(shown, QPoint(0, 0)), other->size()}),
+                QVERIFY2(other == control || !place.intersects({other->mapTo(shown, QPoint(0, 0)), other->size()}),
                          qPrintable(describe(control) + " covers " + describe(other)));
             }
         }
@@ -121,8 +117,7 @@ private slots:
     void leavingChangesNothing_data() {
         QTest::addColumn<QString>("button"); // empty: the close box
         for (const auto& [window, chain] : kWindows) {
-            const QStringList avbryt =
-                QString(chain).split(' ').filter("cmdavbryt", Qt::CaseInsensitive);
+            const QStringList avbryt = QString(chain).split(' ').filter("cmdavbryt", Qt::CaseInsensitive);
             if (avbryt.isEmpty()) // the main window, and the one with nothing to cancel
                 continue;
             QTest::addRow("%s, Avbryt", window) << avbryt.first();
@@ -139,12 +134,10 @@ private slots:
         const bool settings = window == "frmInst"; // from the menu: the document stays enabled
         if (settings)
             h.editor().mdiForm1().mnuInställningar_Click();
-        QWidget* shown = ProgramHarness::activate(
-            settings ? h.find(window) : h.editor().windows().showDialog(window));
+        QWidget* shown = ProgramHarness::activate(settings ? h.find(window) : h.editor().windows().showDialog(window));
         QVERIFY(shown);
         // The drive box stands below the folder tree, named only for screen readers.
-        QCOMPARE(ProgramHarness::unlabelledFields(shown),
-                 window == "frmBild" ? QStringList{"Drive1"} : QStringList());
+        QCOMPARE(ProgramHarness::unlabelledFields(shown), window == "frmBild" ? QStringList{"Drive1"} : QStringList());
         h.verifyKeysPressNothing(shown); // typing "3" into every box first
         ProgramHarness::press(button, shown);
         QVERIFY(!h.find(window));

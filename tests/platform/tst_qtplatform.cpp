@@ -37,8 +37,7 @@ class TestQtPlatform : public QObject {
 private slots:
     void nameFilters_data() {
         addRows<Filter>({
-            {"two kinds",
-             {"a|*.html;*.htm|Alla filer|*.*", {"a (*.html *.htm)", "Alla filer (*)"}}},
+            {"two kinds", {"a|*.html;*.htm|Alla filer|*.*", {"a (*.html *.htm)", "Alla filer (*)"}}},
             {"dangling label is dropped", {"a|*.a|b", {"a (*.a)"}}},
         });
     }
@@ -61,9 +60,7 @@ private slots:
         writeBytes(program, "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.sida\"\n");
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         writeBytes(dir.filePath("sida.html"), "<P>");
-        QCOMPARE(
-            m_platform.startProgram(row.first.isEmpty() ? "" : dir.filePath(row.first), {page}),
-            row.second);
+        QCOMPARE(m_platform.startProgram(row.first.isEmpty() ? "" : dir.filePath(row.first), {page}), row.second);
         if (row.second)
             QTRY_COMPARE(contentsOf(program + ".sida"), page.toUtf8());
     }

@@ -38,8 +38,8 @@ QStringList visibleTexts(QWidget* window) {
         }
         if (w != window && !w->isVisibleTo(window))
             continue;
-        texts << w->property("text").toString() << w->property("placeholderText").toString()
-              << w->toolTip() << (qobject_cast<QMdiSubWindow*>(w) ? w->windowTitle() : "");
+        texts << w->property("text").toString() << w->property("placeholderText").toString() << w->toolTip()
+              << (qobject_cast<QMdiSubWindow*>(w) ? w->windowTitle() : "");
         for (QAction* action : w->actions())
             texts << action->text() << action->toolTip();
     }
@@ -50,8 +50,8 @@ QStringList visibleTexts(QWidget* window) {
 QStringList textsShownBy(const std::function<void()>& open) {
     QStringList texts{"nothing was shown"};
     QTimer::singleShot(0, [&] {
-        QWidget* shown = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                           : QApplication::activeModalWidget();
+        QWidget* shown =
+            QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
         texts = visibleTexts(shown);
         shown->close();
     });
@@ -68,10 +68,9 @@ class TestSwedish : public QObject {
 
     std::unique_ptr<QFileDialog> shownFileDialog(bool open, const QString& folder = {}) {
         auto dialog = std::make_unique<QFileDialog>();
-        platform::prepareFileDialog(
-            *dialog,
-            {open ? platform::FileDialogKind::Open : platform::FileDialogKind::Save,
-             "html-filer|*.html;*.htm|Alla filer|*.*", "", "html", m_folder.filePath(folder)});
+        platform::prepareFileDialog(*dialog,
+                                    {open ? platform::FileDialogKind::Open : platform::FileDialogKind::Save,
+                                     "html-filer|*.html;*.htm|Alla filer|*.*", "", "html", m_folder.filePath(folder)});
         dialog->show();
         return dialog;
     }
@@ -86,19 +85,16 @@ class TestSwedish : public QObject {
             return visibleTexts(menu) << menu->title();
         }
         if (what == "document window menu")
-            return visibleTexts(
-                qobject_cast<QMdiSubWindow*>(h.editor().frmHtml().parentWidget())->systemMenu());
+            return visibleTexts(qobject_cast<QMdiSubWindow*>(h.editor().frmHtml().parentWidget())->systemMenu());
         if (what == "text box menu")
-            return visibleTexts(
-                std::unique_ptr<QMenu>(h.txtHtml().createStandardContextMenu()).get());
+            return visibleTexts(std::unique_ptr<QMenu>(h.txtHtml().createStandardContextMenu()).get());
         if (what == "line field menu") {
             auto* field = h.editor().windows().showDialog("frmLank")->findChild<QLineEdit*>();
             return visibleTexts(std::unique_ptr<QMenu>(field->createStandardContextMenu()).get());
         }
         if (what == "message box")
             return textsShownBy([] {
-                platform::QtPlatform().showMessage({"", "", platform::Buttons::YesNoCancel},
-                                                   nullptr);
+                platform::QtPlatform().showMessage({"", "", platform::Buttons::YesNoCancel}, nullptr);
             });
         const auto dialog = shownFileDialog(what != "save dialog");
         auto* files = dialog->findChild<QAbstractItemView*>("listView");
@@ -106,8 +102,7 @@ class TestSwedish : public QObject {
             return {"the folder was never read"};
         if (what.endsWith("dialog"))
             return visibleTexts(dialog.get());
-        auto* list =
-            what == "file list menu" ? files : dialog->findChild<QAbstractItemView*>("sidebar");
+        auto* list = what == "file list menu" ? files : dialog->findChild<QAbstractItemView*>("sidebar");
         return textsShownBy([&] { emit list->customContextMenuRequested({5, 5}); });
     }
 
@@ -115,8 +110,8 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true); // Qt's settings of the file dialog
         program::installSwedishTranslations();
-        const QString allowed = testing::contentsOf(QFINDTESTDATA("swedish-words.txt")) +
-                                m_folder.path() + QDir::homePath();
+        const QString allowed =
+            testing::contentsOf(QFINDTESTDATA("swedish-words.txt")) + m_folder.path() + QDir::homePath();
         m_allowed = allowed.toLower().split(kNonLetters, Qt::SkipEmptyParts);
         QVERIFY(QDir(m_folder.path()).mkpath("bilder"));
         QVERIFY(testing::writeBytes(m_folder.filePath("sida.html"), "<P>Hej\r\n"));
@@ -124,15 +119,12 @@ private slots:
 
     void everyWordIsSwedish_data() {
         QTest::addColumn<QStringList>("exactly"); // texts that must show as they are
-        for (const char* window :
-             {"MDIForm1", "frmBody", "frmFont", "frmLista", "frmLank", "frmTabell", "frmBild",
-              "frmStor", "frmRamar", "frmRam1", "frmRam2", "frmRam3", "frmInst"})
+        for (const char* window : {"MDIForm1", "frmBody", "frmFont", "frmLista", "frmLank", "frmTabell", "frmBild",
+                                   "frmStor", "frmRamar", "frmRam1", "frmRam2", "frmRam3", "frmInst"})
             QTest::newRow(window) << QStringList();
         // The marked letters are the access keys: Alt+A, then S, P, I or A.
-        QTest::newRow("file menu")
-            << QStringList{"&Arkiv", "&Stäng", "S&para som...", "&Inställningar", "&Avsluta"};
-        QTest::newRow("open dialog")
-            << QStringList{"Öppna", "Leta i:", "Filnamn:", "Filformat:", "Avbryt", "Dator"};
+        QTest::newRow("file menu") << QStringList{"&Arkiv", "&Stäng", "S&para som...", "&Inställningar", "&Avsluta"};
+        QTest::newRow("open dialog") << QStringList{"Öppna", "Leta i:", "Filnamn:", "Filformat:", "Avbryt", "Dator"};
         QTest::newRow("save dialog") << QStringList{"Spara som", "Spara", "Avbryt"};
         QTest::newRow("file list menu") << QStringList{"&Ny mapp"};
         QTest::newRow("folder list menu") << QStringList{"Ta bort"};

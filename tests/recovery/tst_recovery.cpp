@@ -106,8 +106,7 @@ private slots:
         }
         const QString state = h.platform.userStateFolderPath;
         QCOMPARE(copiesIn(state).size(), 1);
-        h.platform.fileChoices << ScriptedPlatform::choose(h.platform.userConfigFolderPath +
-                                                           "/a.html");
+        h.platform.fileChoices << ScriptedPlatform::choose(h.platform.userConfigFolderPath + "/a.html");
         h.platform.failingWrites = copyKept;                            // the save fails
         h.platform.answers << (copyKept ? Answer::Cancel : Answer::No); // to "save first?"
         if (event == u"save")
@@ -140,8 +139,7 @@ private slots:
         for (int run = 0; run < row.copies; ++run) {
             const QString name(QChar(u'a' + run));
             const QDateTime writtenAt = QDateTime::currentDateTime().addSecs(-60 * (run + 1));
-            const QByteArray copy =
-                recovery::toBytes({"/skola/" + name + ".html", writtenAt, {}, name});
+            const QByteArray copy = recovery::toBytes({"/skola/" + name + ".html", writtenAt, {}, name});
             QVERIFY(writeBytes(state.filePath(name + ".kopia"), copy));
             if (run == row.runningRun)
                 running = h.platform.takeLock(state.filePath(name + ".lock"));
@@ -161,8 +159,8 @@ private slots:
     }
 
     void onlyWholeCopiesRead_data() {
-        const QByteArray whole = recovery::toBytes(
-            {"a\nb.html", QDateTime::currentDateTime(), {}, QStringLiteral("\uFEFFå")});
+        const QByteArray whole =
+            recovery::toBytes({"a\nb.html", QDateTime::currentDateTime(), {}, QStringLiteral("\uFEFFå")});
         addRows<Bytes>({
             // the text read, "-" for none
             {"whole copy, line break in the name", {whole, QStringLiteral("\uFEFFå")}},
@@ -248,8 +246,7 @@ private slots:
                 expected += burst(++held);
             QVERIFY2(copy->text == expected && held >= kept, where + ": the copy is too old");
         }
-        qInfo("%d kills: %d left a copy, %d came while a burst was being copied", kills, withCopy,
-              whileCopying);
+        qInfo("%d kills: %d left a copy, %d came while a burst was being copied", kills, withCopy, whileCopying);
         QVERIFY(withCopy >= kills / 2 && whileCopying >= kills / 10);
     }
 };

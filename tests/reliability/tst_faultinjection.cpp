@@ -38,8 +38,7 @@ struct Hostile {
 };
 
 QByteArray htmlLines(qint64 bytes) {
-    const QByteArray line =
-        "<P>En rad p\xe5 svenska: \xe5\xe4\xf6 \xc5\xc4\xd6 &amp; \x80.</P>\r\n";
+    const QByteArray line = "<P>En rad p\xe5 svenska: \xe5\xe4\xf6 \xc5\xc4\xd6 &amp; \x80.</P>\r\n";
     return line.repeated(bytes / line.size() + 1);
 }
 
@@ -47,16 +46,15 @@ QByteArray htmlLines(qint64 bytes) {
 // must never happen anywhere else.
 bool isPrivateTmpfs(const QString& folder) {
     const QStorageInfo storage(folder);
-    return QDir::isAbsolutePath(folder) && storage.isValid() &&
-           storage.fileSystemType() == "tmpfs" && QDir(storage.rootPath()) == QDir(folder) &&
-           storage.bytesTotal() <= 4 * kMiB;
+    return QDir::isAbsolutePath(folder) && storage.isValid() && storage.fileSystemType() == "tmpfs" &&
+           QDir(storage.rootPath()) == QDir(folder) && storage.bytesTotal() <= 4 * kMiB;
 }
 
 // The kill test's versions of a 5 MB document. Every line names its version, so a file mixing
 // two versions matches neither; all have the same size, so a file cut off matches none.
 QByteArray documentVersion(int version) {
-    const QByteArray line = "<P>Version " + QByteArray::number(version).rightJustified(8, '0') +
-                            ", p\xe5 svenska: \xe5\xe4\xf6</P>\r\n";
+    const QByteArray line =
+        "<P>Version " + QByteArray::number(version).rightJustified(8, '0') + ", p\xe5 svenska: \xe5\xe4\xf6</P>\r\n";
     return line.repeated(5 * kMiB / line.size() + 1).left(5 * kMiB);
 }
 
@@ -141,8 +139,7 @@ private slots:
         };
         const auto startSaver = [&](int first) {
             output.clear();
-            saver.start(QCoreApplication::applicationFilePath(),
-                        {"--saver", path, QString::number(first)});
+            saver.start(QCoreApplication::applicationFilePath(), {"--saver", path, QString::number(first)});
             return waitFor("saving");
         };
         QVERIFY(startSaver(1));
@@ -161,8 +158,7 @@ private slots:
             ::kill(pid_t(saver.processId()), SIGKILL);
             QVERIFY(saver.waitForFinished(10000) && saver.exitStatus() == QProcess::CrashExit);
             output += saver.readAllStandardOutput();
-            const bool killedWhileSaving =
-                output.lastIndexOf("saving") > output.lastIndexOf("saved");
+            const bool killedWhileSaving = output.lastIndexOf("saving") > output.lastIndexOf("saved");
             duringSave += killedWhileSaving;
             // Saves slow down when other programs load the disk, and speed up again.
             if (!output.contains("saved") && delay > span * 9 / 10)

@@ -67,12 +67,10 @@ private slots:
         const auto* size = h.find<QComboBox>("cboTextStorlek");
         const auto* font = h.find<QComboBox>("cboTsnitt");
         auto* browser = h.find<QLineEdit>("txtwebblasare");
-        QCOMPARE(size->currentText() + font->currentText() + browser->text(),
-                 " 12Arial" + row.stored);
+        QCOMPARE(size->currentText() + font->currentText() + browser->text(), " 12Arial" + row.stored);
         QCOMPARE(size->currentIndex() + font->currentIndex(), -2);
         for (const QString& path : row.browses) {
-            h.platform.fileChoices
-                << (path.isEmpty() ? FileChoice::cancel() : ScriptedPlatform::choose(path));
+            h.platform.fileChoices << (path.isEmpty() ? FileChoice::cancel() : ScriptedPlatform::choose(path));
             ProgramHarness::press("cmdBladdra");
         }
         ProgramHarness::type(browser, row.typed);
@@ -94,10 +92,8 @@ private slots:
         const auto level = [&](const char* label, const char* field) {
             return h.find(label)->geometry().center().y() == h.find(field)->geometry().center().y();
         };
-        QVERIFY(level("Label1", "cboTextStorlek") && level("Label2", "cboTsnitt") &&
-                level("Label3", "txtwebblasare"));
-        QCOMPARE(h.find("cmdBladdra")->geometry().right(),
-                 h.find("txtwebblasare")->geometry().right());
+        QVERIFY(level("Label1", "cboTextStorlek") && level("Label2", "cboTsnitt") && level("Label3", "txtwebblasare"));
+        QCOMPARE(h.find("cmdBladdra")->geometry().right(), h.find("txtwebblasare")->geometry().right());
         // Widened, the dialog gives the room to the browser's path.
         const int pathWidth = h.find("txtwebblasare")->width();
         dialog->resize(dialog->width() + 100, dialog->height());
@@ -149,8 +145,7 @@ private slots:
         QCOMPARE(int(h.state().intTextStorlek), int(std::lrint(row.points)));
         QCOMPARE(h.state().strTsnitt, row.taken ? row.font : "Arial");
         QCOMPARE(contentsOf(h.platform.applicationFolderPath + "/vimlahtml.ini"),
-                 row.written ? (row.size + "\r\n" + row.font + "\r\n\r\n").toLatin1()
-                             : settingsWith(""));
+                 row.written ? (row.size + "\r\n" + row.font + "\r\n\r\n").toLatin1() : settingsWith(""));
     }
 };
 

@@ -90,11 +90,9 @@ private slots:
         QDir().mkpath(platform.userConfigFolderPath + (row.setup.contains('u') ? "/inst" : ""));
         if (row.setup.contains('u'))
             writeBytes(user, "1,u,");
-        platform.userConfigFolderPath =
-            row.setup.contains('-') ? QString() : platform.userConfigFolderPath + "/inst";
+        platform.userConfigFolderPath = row.setup.contains('-') ? QString() : platform.userConfigFolderPath + "/inst";
         QCOMPARE(SettingsStore::load(platform).fontName.value_or(""), row.read);
-        QCOMPARE(SettingsStore::save(platform, {"2", "ny", ""}),
-                 vimla::platform::WriteResult::Written);
+        QCOMPARE(SettingsStore::save(platform, {"2", "ny", ""}), vimla::platform::WriteResult::Written);
         QCOMPARE(contentsOf(row.written == "a" ? app : user), "2\r\nny\r\n\r\n");
     }
 };

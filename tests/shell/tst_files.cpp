@@ -38,8 +38,7 @@ FileChoice chosenIn(const QTemporaryDir& folder, const QString& chosen) {
         return {false, {}, {}};
     if (chosen == "<no name>")
         return {false, folder.filePath("ny.html"), {}};
-    return chosen.isEmpty() ? FileChoice::cancel()
-                            : ScriptedPlatform::choose(folder.filePath(chosen));
+    return chosen.isEmpty() ? FileChoice::cancel() : ScriptedPlatform::choose(folder.filePath(chosen));
 }
 
 } // namespace
@@ -98,8 +97,7 @@ private slots:
         const QString typed = "å😀";
         addRows<RoundRow>({
             {"Windows-1252", {"L\xE4r\r\n", typed, false, "L\xE4r\r\n\xE5&#128512;\r\n"}},
-            {"UTF-8 stays UTF-8",
-             {"L\xC3\xA4r\n", typed, false, "L\xC3\xA4r\n\xC3\xA5\xF0\x9F\x98\x80\n"}},
+            {"UTF-8 stays UTF-8", {"L\xC3\xA4r\n", typed, false, "L\xC3\xA4r\n\xC3\xA5\xF0\x9F\x98\x80\n"}},
             {"after Stäng Windows-1252 again", {"L\xC3\xA4r\n", typed, true, "\xE5&#128512;\r\n"}},
         });
     }
@@ -165,8 +163,7 @@ private slots:
         // The next open dialog starts at the file chosen here, saved or not.
         h.platform.fileChoices << FileChoice::cancel();
         h.editor().files().Oppna();
-        QCOMPARE(h.platform.fileDialogs.last().initialFileName,
-                 chosenIn(m_dir, row.chosen).fullPath);
+        QCOMPARE(h.platform.fileDialogs.last().initialFileName, chosenIn(m_dir, row.chosen).fullPath);
     }
 };
 

@@ -60,15 +60,11 @@ private slots:
             {"only the installed defaults", {0, {}, "D 11 | 11, D, /x"}},
             {"the program folder's", {'a', " 14\r\nC\r\n/b\r\n", "C 14 | 14, C, /b"}},
             {"the user's", {'u', "13\r\nT\r\n\r\n", "T 13 | 13, T, "}},
-            {"size 0, no font: the design font",
-             {'a', "0\r\n\r\n\r\n", "MS Sans Serif 8.25 | 0, , "}},
-            {"size refused, what was read kept",
-             {'a', "900\r\nA\r\n/b\r\n", "Arial 11 | 900, A, " + failed}},
+            {"size 0, no font: the design font", {'a', "0\r\n\r\n\r\n", "MS Sans Serif 8.25 | 0, , "}},
+            {"size refused, what was read kept", {'a', "900\r\nA\r\n/b\r\n", "Arial 11 | 900, A, " + failed}},
             {"at the size limit", {'a', " 12\r\nA\r\n" + browser, "A 12 | 12, A, " + browser}},
-            {"a byte more: unreadable",
-             {'a', " 12\r\nA\r\n" + browser + "b", "Arial 11 | 0, , " + failed}},
-            {"the user's unreadable",
-             {'u', QByteArray(100 * 1024, ' '), "Arial 11 | 0, , " + failed}},
+            {"a byte more: unreadable", {'a', " 12\r\nA\r\n" + browser + "b", "Arial 11 | 0, , " + failed}},
+            {"the user's unreadable", {'u', QByteArray(100 * 1024, ' '), "Arial 11 | 0, , " + failed}},
         });
     }
     void settingsAtStart() {
@@ -78,8 +74,7 @@ private slots:
         platform.installedDataFolderPath = installed.path();
         writeBytes(installed.filePath("vimlahtml.ini"), "11\r\nD\r\n/x\r\n");
         if (row.folder)
-            writeBytes((row.folder == 'a' ? platform.applicationFolderPath
-                                          : platform.userConfigFolderPath) +
+            writeBytes((row.folder == 'a' ? platform.applicationFolderPath : platform.userConfigFolderPath) +
                            "/vimlahtml.ini",
                        row.file);
         const auto editor = program::startProgram(platform);
@@ -87,8 +82,7 @@ private slots:
         const shell::EditorState& state = editor->state();
         const QStringList result{
             font.family() + " " + QString::number(font.pointSizeF()),
-            QStringList{QString::number(state.intTextStorlek), state.strTsnitt, state.strWebblasare}
-                .join(", ")};
+            QStringList{QString::number(state.intTextStorlek), state.strTsnitt, state.strWebblasare}.join(", ")};
         QCOMPARE((result + platform.messageTexts()).join(" | "), row.result);
     }
 
@@ -111,13 +105,10 @@ private slots:
     // Every command that would drop changed text asks first; a failed or cancelled save stops it.
     void unsavedChangesQuestion_data() {
         QTest::addColumn<GateRow>("row");
-        for (const char* command :
-             {"close the document window", "close the main window", "Avsluta", "Stäng", "Öppna",
-              "frmBody cmdOk", "frmBody cmdTom", "frmRam2 cmdOk"}) {
-            const auto row = [&](const char* what, bool changed, Answer answer, Save save,
-                                 bool proceeds) {
-                QTest::addRow("%s, %s", command, what)
-                    << GateRow{command, changed, answer, save, proceeds};
+        for (const char* command : {"close the document window", "close the main window", "Avsluta", "Stäng", "Öppna",
+                                    "frmBody cmdOk", "frmBody cmdTom", "frmRam2 cmdOk"}) {
+            const auto row = [&](const char* what, bool changed, Answer answer, Save save, bool proceeds) {
+                QTest::addRow("%s, %s", command, what) << GateRow{command, changed, answer, save, proceeds};
             };
             row("unchanged: no question", false, Answer::Cancel, Save::NotAsked, true);
             row("No drops the text", true, Answer::No, Save::NotAsked, true);
@@ -146,15 +137,13 @@ private slots:
 
         QCOMPARE(run(h, command, other), proceeds);
         const bool ending = command.startsWith("close") || command == "Avsluta";
-        const QString question = QString("Texten i editorn är ändrad! Vill du spara innan du %1")
-                                     .arg(ending ? "avslutar?" : "går vidare?");
-        QCOMPARE(h.platform.messageTexts().mid(0, 1),
-                 changed ? QStringList{question} : QStringList());
+        const QString question =
+            QString("Texten i editorn är ändrad! Vill du spara innan du %1").arg(ending ? "avslutar?" : "går vidare?");
+        QCOMPARE(h.platform.messageTexts().mid(0, 1), changed ? QStringList{question} : QStringList());
         if (changed) {
             const platform::Message& asked = h.platform.messages.first();
             QVERIFY(asked.icon == platform::Icon::None && asked.defaultButton == Answer::Yes);
-            QCOMPARE(asked.title,
-                     command.startsWith("frm") ? "HTML-editor" : "Vimlaskolans HTML-editor");
+            QCOMPARE(asked.title, command.startsWith("frm") ? "HTML-editor" : "Vimlaskolans HTML-editor");
         }
         // Closing the document window ends the program only when nothing was left unsaved.
         const bool ends = command == "Avsluta" || command == "close the main window" ||
@@ -164,7 +153,7 @@ private slots:
         QCOMPARE(h.state().strAvbrutet, QString());
         QCOMPARE(h.platform.unscriptedCalls, 0);
         QCOMPARE(h.txtHtml().font().pointSize(), 12); // a document window loaded afresh too
-        if (command.startsWith("frm")) // a dialog that went ahead gives the document back
+        if (command.startsWith("frm"))                // a dialog that went ahead gives the document back
             QCOMPARE(h.txtHtml().isEnabled(), proceeds);
     }
 };

@@ -111,8 +111,7 @@ private slots:
     void buttonsShowOnlyTheirFace() {
         ProgramHarness h;
         for (const int bar : {1, 2}) {
-            QToolBar& toolbar =
-                bar == 1 ? h.editor().mdiForm1().toolbar1() : h.editor().mdiForm1().toolbar2();
+            QToolBar& toolbar = bar == 1 ? h.editor().mdiForm1().toolbar1() : h.editor().mdiForm1().toolbar2();
             const QList<QAction*> actions = toolbar.actions();
             QCOMPARE(actions.size(), bar == 1 ? 18 : 12);
             int sharperThanEnlarged = 0;
@@ -124,8 +123,8 @@ private slots:
                 QVERIFY(widget->toolTip().isEmpty() && !widget->accessibleName().isEmpty());
                 const QIcon face = action->icon();
                 const QSize size = toolbar.iconSize();
-                sharperThanEnlarged += face.pixmap(size, 2.0).toImage() !=
-                                       face.pixmap(size, 1.0).toImage().scaled(size * 2);
+                sharperThanEnlarged +=
+                    face.pixmap(size, 2.0).toImage() != face.pixmap(size, 1.0).toImage().scaled(size * 2);
             }
             QVERIFY(sharperThanEnlarged >= actions.size() - 2);
         }
@@ -133,18 +132,14 @@ private slots:
 
     void effect_data() {
         QTest::addColumn<Row>("row");
-        const auto row = [](const QString& name, const Row& row) {
-            QTest::newRow(qPrintable(name)) << row;
-        };
+        const auto row = [](const QString& name, const Row& row) { QTest::newRow(qPrintable(name)) << row; };
         const QString sel = "Hej [du] glada", at = "Hej |du glada", x = "x", kept = sel + " | x";
         for (const QString wrap :
-             {"Fet=B", "Kursiv=I", "Understruken=U", "Rubrik 1=H1", "Rubrik 2=H2", "Rubrik 3=H3",
-              "Rubrik 4=H4", "Rubrik 5=H5", "Rubrik 6=H6", "Centrera=CENTER", "HTML=HTML",
-              "HEAD=HEAD", "TITLE=TITLE", "BODY=BODY"}) {
+             {"Fet=B", "Kursiv=I", "Understruken=U", "Rubrik 1=H1", "Rubrik 2=H2", "Rubrik 3=H3", "Rubrik 4=H4",
+              "Rubrik 5=H5", "Rubrik 6=H6", "Centrera=CENTER", "HTML=HTML", "HEAD=HEAD", "TITLE=TITLE", "BODY=BODY"}) {
             const QString button = wrap.section('=', 0, 0), tag = wrap.section('=', 1);
             const QString open = "<" + tag + ">", close = "</" + tag + ">";
-            row(open + " around the selection",
-                {button, sel, x, "Hej " + open + "du" + close + "| glada | du"});
+            row(open + " around the selection", {button, sel, x, "Hej " + open + "du" + close + "| glada | du"});
             row(open + " at the caret", {button, at, x, "Hej " + open + close + "|du glada | "});
         }
         for (const QString single : {"Radbrytning=<BR>", "Nytt stycke=<P>", "Vågrät linje=<HR>"}) {
@@ -153,14 +148,12 @@ private slots:
             row(tag + " at the caret", {button, at, x, "Hej " + tag + "|du glada | x"});
         }
         for (const QString dialog :
-             {"Nytt dokument=frmBody", "Teckensnitt=frmFont", "Infoga lista=frmLista",
-              "Infoga länk=frmLank", "Infoga bild=frmBild", "Infoga tabell=frmTabell",
-              "Ramar=frmRamar"})
-            row(dialog, {dialog.section('=', 0, 0), sel, x,
-                         kept + " | " + dialog.section('=', 1) + " | document disabled"});
+             {"Nytt dokument=frmBody", "Teckensnitt=frmFont", "Infoga lista=frmLista", "Infoga länk=frmLank",
+              "Infoga bild=frmBild", "Infoga tabell=frmTabell", "Ramar=frmRamar"})
+            row(dialog,
+                {dialog.section('=', 0, 0), sel, x, kept + " | " + dialog.section('=', 1) + " | document disabled"});
         const QString lines = "rad [ett\u00a0\nrad] två"; // a no-break space and a line break
-        row("wrap over lines",
-            {"Fet", lines, x, "rad <B>ett\u00a0\nrad</B>| två | ett\u00a0\r\nrad"});
+        row("wrap over lines", {"Fet", lines, x, "rad <B>ett\u00a0\nrad</B>| två | ett\u00a0\r\nrad"});
         row("cut the selection", {"Klipp ut", sel, x, "Hej | glada | du"});
         row("cut nothing empties the clipboard", {"Klipp ut", at, x, at + " | "});
         row("copy the selection", {"Kopiera", sel, x, sel + " | du"});
@@ -174,23 +167,18 @@ private slots:
         row("Ctrl+U wraps in U", {"Ctrl+U", sel, x, "Hej <U>du</U>| glada | du"});
         row("Ctrl+S saves as", {"Ctrl+S", sel, x, kept + " | save dialog"});
         row("Ctrl+O opens", {"Ctrl+O", sel, x, kept + " | open dialog"});
-        row("Ctrl+Y redoes what undo took back",
-            {"Fet, undo, Ctrl+Y", sel, x, "Hej <B>du</B>| glada | du"});
+        row("Ctrl+Y redoes what undo took back", {"Fet, undo, Ctrl+Y", sel, x, "Hej <B>du</B>| glada | du"});
         row("no key past a dialog", {"disable, Ctrl+B", sel, x, kept + " | document disabled"});
         row("Öppna", {"Öppna", sel, x, kept + " | open dialog"});
         row("Spara", {"Spara", sel, x, kept + " | save dialog"});
         row("Visa i webbläsaren", {"Visa i webbläsaren", sel, x, kept + " | /b Namnlös"});
-        row("a browser that does not start", {"no browser, Visa i webbläsaren", sel, x,
-                                              kept + " | /b Namnlös | Hittar inte webbläsaren"});
+        row("a browser that does not start",
+            {"no browser, Visa i webbläsaren", sel, x, kept + " | /b Namnlös | Hittar inte webbläsaren"});
         const QString link = " | frmLank | document disabled";
-        row("one window a name, restored",
-            {"Infoga länk, minimise, Infoga länk", sel, x, kept + link});
-        row("the buttons work beside a dialog",
-            {"Infoga länk, Fet", sel, x, "Hej <B>du</B>| glada | du" + link});
-        row("a name with no window keeps the document as it was",
-            {"Infoga länk, frmSaknas", sel, x, kept + link});
-        for (const QString index :
-             {"Toolbar1 0", "Toolbar1 19", "Toolbar2 13", "Toolbar2 -2147483648"})
+        row("one window a name, restored", {"Infoga länk, minimise, Infoga länk", sel, x, kept + link});
+        row("the buttons work beside a dialog", {"Infoga länk, Fet", sel, x, "Hej <B>du</B>| glada | du" + link});
+        row("a name with no window keeps the document as it was", {"Infoga länk, frmSaknas", sel, x, kept + link});
+        for (const QString index : {"Toolbar1 0", "Toolbar1 19", "Toolbar2 13", "Toolbar2 -2147483648"})
             row(index + " does nothing", {index, sel, x, kept});
     }
 
@@ -213,8 +201,7 @@ private slots:
 
         QStringList after{marked(h), h.platform.clipboardText()};
         for (const platform::FileDialogRequest& request : h.platform.fileDialogs)
-            after << (request.kind == platform::FileDialogKind::Open ? "open dialog"
-                                                                     : "save dialog");
+            after << (request.kind == platform::FileDialogKind::Open ? "open dialog" : "save dialog");
         for (const QStringList& started : h.platform.startedPrograms)
             after << started.join(' ');
         after << h.platform.messageTexts();

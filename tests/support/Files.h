@@ -18,8 +18,7 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes) {
 
 // Every entry of a folder, hidden ones included: leftovers of a failed save show up here.
 inline QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 } // namespace vimla::testing

@@ -46,8 +46,7 @@ void ProgramHarness::type(QWidget* target, const QString& text) {
         // keyClicks asserts on letters outside ASCII; send the key event with its text.
         const Qt::Key key = c == u'\n' ? Qt::Key_Return : Qt::Key_unknown;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c == u'\n' ? QString() : QString(c));
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier,
-                          c == u'\n' ? QString() : QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, c == u'\n' ? QString() : QString(c));
         QApplication::sendEvent(receiver, &press);
         QApplication::sendEvent(receiver, &release);
     }
@@ -75,8 +74,8 @@ void ProgramHarness::open(const QString& path) {
 }
 
 QStringList ProgramHarness::documentState() {
-    return {m_editor->currentFileName(), state().strAndrad, state().strAvbrutet,
-            m_editor->statusText(), m_editor->text()};
+    return {m_editor->currentFileName(), state().strAndrad, state().strAvbrutet, m_editor->statusText(),
+            m_editor->text()};
 }
 
 QWidget* ProgramHarness::showDialog(const QString& name) {
@@ -93,8 +92,8 @@ void ProgramHarness::press(const QString& name, QWidget* window) {
     if (name.isEmpty()) {
         window->close();
     } else {
-        auto* button = window ? window->findChild<QAbstractButton*>(name)
-                              : qobject_cast<QAbstractButton*>(findWidget(name));
+        auto* button =
+            window ? window->findChild<QAbstractButton*>(name) : qobject_cast<QAbstractButton*>(findWidget(name));
         QVERIFY2(button, qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -135,8 +134,7 @@ void ProgramHarness::verifyKeysPressNothing(QWidget* window) {
             QTest::keyClick(control, key);
         settle();
         QVERIFY2(open && open->isVisible(), qPrintable(control->objectName()));
-        QVERIFY2(m_editor->text() == text && m_editor->selectedText() == selected,
-                 qPrintable(control->objectName()));
+        QVERIFY2(m_editor->text() == text && m_editor->selectedText() == selected, qPrintable(control->objectName()));
         if (box)
             QCOMPARE(box->count(), items);
     }
@@ -145,8 +143,7 @@ void ProgramHarness::verifyKeysPressNothing(QWidget* window) {
 void ProgramHarness::verifyOnlyFailure(const QString& text, const QString& title) {
     QCOMPARE(platform.messageTexts(), QStringList{text});
     const vimla::platform::Message& shown = platform.messages.first();
-    QVERIFY(shown.icon == vimla::platform::Icon::Exclamation &&
-            shown.buttons == vimla::platform::Buttons::Ok);
+    QVERIFY(shown.icon == vimla::platform::Icon::Exclamation && shown.buttons == vimla::platform::Buttons::Ok);
     QCOMPARE(shown.title, title);
 }
 

@@ -19,8 +19,7 @@ namespace vimla::testing {
 // A settings file is written first unless `settings` is std::nullopt.
 class ProgramHarness {
 public:
-    explicit ProgramHarness(
-        std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
+    explicit ProgramHarness(std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
     ~ProgramHarness();
 
     ScriptedPlatform platform;
@@ -59,8 +58,7 @@ public:
     // (each editable box has "3" typed into it first).
     void verifyKeysPressNothing(QWidget* window);
     // Checks that exactly one message was shown: `text`, exclamation mark, OK, and the title.
-    void verifyOnlyFailure(const QString& text,
-                           const QString& title = QStringLiteral("Vimlaskolans HTML-editor"));
+    void verifyOnlyFailure(const QString& text, const QString& title = QStringLiteral("Vimlaskolans HTML-editor"));
     // Checks that the document window is enabled and has the keyboard focus again.
     void verifyDocumentBack();
     // The fields (line edits and boxes) of the window that no label names for screen readers.

@@ -29,8 +29,7 @@ platform::Answer ScriptedPlatform::showMessage(const platform::Message& message,
     return platform::Answer::Cancel;
 }
 
-platform::FileChoice ScriptedPlatform::showFileDialog(const platform::FileDialogRequest& request,
-                                                      QWidget*) {
+platform::FileChoice ScriptedPlatform::showFileDialog(const platform::FileDialogRequest& request, QWidget*) {
     fileDialogs << request;
     if (!fileChoices.isEmpty()) {
         const platform::FileChoice choice = fileChoices.dequeue();
@@ -60,8 +59,7 @@ QString ScriptedPlatform::clipboardText() {
     return clipboardHasText ? clipboard : QString();
 }
 
-platform::WriteResult ScriptedPlatform::writeFileAtomically(const QString& path,
-                                                            const QByteArray& bytes) {
+platform::WriteResult ScriptedPlatform::writeFileAtomically(const QString& path, const QByteArray& bytes) {
     if (failingWrites > 0) {
         --failingWrites;
         return platform::WriteResult::Failed;
@@ -79,8 +77,8 @@ QString ScriptedPlatform::driveOf(const QString& folder) {
     return drive;
 }
 
-std::optional<platform::FolderContents>
-ScriptedPlatform::readFolder(const QString& folder, const QStringList& filePatterns) {
+std::optional<platform::FolderContents> ScriptedPlatform::readFolder(const QString& folder,
+                                                                     const QStringList& filePatterns) {
     const auto entry = folders.constFind(folder);
     if (entry == folders.cend())
         return std::nullopt;
@@ -95,8 +93,7 @@ bool ScriptedPlatform::startProgram(const QString& program, const QStringList& a
 }
 
 bool ScriptedPlatform::isWritableFolder(const QString& folder) {
-    return (applicationFolderWritable || folder != applicationFolderPath) &&
-           QtPlatform::isWritableFolder(folder);
+    return (applicationFolderWritable || folder != applicationFolderPath) && QtPlatform::isWritableFolder(folder);
 }
 
 std::optional<qint64> ScriptedPlatform::fileSize(const QString& path) {

@@ -53,19 +53,16 @@ public:
     static platform::FileChoice choose(const QString& fullPath);
 
     platform::Answer showMessage(const platform::Message& message, QWidget* parent) override;
-    platform::FileChoice showFileDialog(const platform::FileDialogRequest& request,
-                                        QWidget* parent) override;
+    platform::FileChoice showFileDialog(const platform::FileDialogRequest& request, QWidget* parent) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
-    platform::WriteResult writeFileAtomically(const QString& path,
-                                              const QByteArray& bytes) override;
+    platform::WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) override;
     QStringList drives() override { return driveList; }
     // The longest drive in the list that holds the folder.
     QString driveOf(const QString& folder) override;
     // The folder's entry in the table, with only the files matching a pattern.
-    std::optional<platform::FolderContents> readFolder(const QString& folder,
-                                                       const QStringList& filePatterns) override;
+    std::optional<platform::FolderContents> readFolder(const QString& folder, const QStringList& filePatterns) override;
     QString currentFolder() override { return currentFolderPath; }
     QString applicationFolder() override { return applicationFolderPath; }
     QString userConfigFolder() override { return userConfigFolderPath; }

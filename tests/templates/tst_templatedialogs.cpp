@@ -82,15 +82,14 @@ private slots:
         QCOMPARE(colour->isLocked(), !row.enterImage && row.locked);
         if (colour->isLocked()) { // nor can the arrow keys, the wheel or the list choose one
             QTest::keyClick(colour, Qt::Key_Down);
-            QWheelEvent wheel({5, 5}, colour->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
-                              Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QWheelEvent wheel({5, 5}, colour->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
             QApplication::sendEvent(colour, &wheel);
             colour->showPopup();
             QVERIFY(!colour->view()->isVisible());
         }
         ProgramHarness::type(field, "x");
-        QCOMPARE(field->text(),
-                 (row.enterImage ? row.image : row.colour) + (row.locked ? "" : "x"));
+        QCOMPARE(field->text(), (row.enterImage ? row.image : row.colour) + (row.locked ? "" : "x"));
 
         // Entered afresh once the other field is empty, it opens again.
         (row.enterImage ? colour->lineEdit() : image)->clear();
@@ -134,8 +133,7 @@ private slots:
         const char *ram1 = "frmRam1", *left = "txtVanster", *upper = "txtOvre";
         addRows<Coupling>({
             {"30: x = 480", {ram1, left, "30", false, {" 97", " 70"}, "30", 480}},
-            {"12.5 row: y = 150",
-             {"frmRam2", upper, "12.5", false, {" 99", " 88", " 88", " 87.5"}, "12.5", 150}},
+            {"12.5 row: y = 150", {"frmRam2", upper, "12.5", false, {" 99", " 88", " 88", " 87.5"}, "12.5", 150}},
             {"100: the right edge", {ram1, left, "100", false, {" 99", " 90", " 0"}, "100", 1600}},
             {"100.5 pasted: over 100", {ram1, left, "100.5", true, {" 100"}, "", 0}},
             {"a lone minus stays", {ram1, left, "-", false, {" 100"}, "-", 0}},
@@ -163,8 +161,7 @@ private slots:
 
         edit->clear();
         QStringList partnerTexts;
-        for (const QString& change :
-             row.pasted ? QStringList{row.typed} : row.typed.split("", Qt::SkipEmptyParts)) {
+        for (const QString& change : row.pasted ? QStringList{row.typed} : row.typed.split("", Qt::SkipEmptyParts)) {
             if (row.pasted)
                 edit->insert(change);
             else
@@ -193,8 +190,7 @@ private slots:
         QVERIFY(left.bottom() < preview.top() && left.left() >= preview.left());
         QVERIFY(left.top() == place("txtHoger").top() && left.right() < place("txtHoger").left());
         QVERIFY(upper.right() < preview.left() && upper.top() >= preview.top());
-        QVERIFY(upper.left() == place("txtUndre").left() &&
-                upper.bottom() < place("txtUndre").top());
+        QVERIFY(upper.left() == place("txtUndre").left() && upper.bottom() < place("txtUndre").top());
         const QRect ok = place("cmdOk");
         QVERIFY(ok.top() > preview.bottom() && ok.left() >= preview.left());
         QVERIFY(ok.left() < preview.right());

@@ -88,8 +88,7 @@ private slots:
             {"out of range: 400 digits", {QString(400, u'9'), kOut, kNone}},
             {"out of range: 400 digits, e-50", {QString(400, u'9') + "e-50", kOut, kNone}},
             {"out of range: point, zeros, e400", {"0.0001e400", kOut, kNone}},
-            {"out of range: point, 400 digits, e309",
-             {"0." + QString(400, u'9') + "e309", kOut, kNone}},
+            {"out of range: point, 400 digits, e309", {"0." + QString(400, u'9') + "e309", kOut, kNone}},
         });
     }
     void numberAndCount() {
@@ -114,8 +113,7 @@ private slots:
             {"no trailing zeros", {0.1 + 0.2, " 0.3"}},
             {"large uses an exponent", {1e20, " 1E+20"}},
             {"small uses an exponent", {0.00001, " 1E-05"}},
-            {"largest double stays readable",
-             {-std::numeric_limits<double>::max(), "-1.79769313486231E+308"}},
+            {"largest double stays readable", {-std::numeric_limits<double>::max(), "-1.79769313486231E+308"}},
         });
     }
     void signPlace() {

@@ -33,10 +33,8 @@ private slots:
         row("quoted field keeps a comma", "10\r\n\"Arial, fet\"\r\n\r\n", "10", "Arial, fet", "");
         row("text after the closing quote dropped", "10\r\n\"Arial\" fet,/b", "10", "Arial", "/b");
         row("quote never closed", "10\r\n\"Arial\r\n/b", "10", "Arial\r\n/b", "-");
-        row("a comma cuts the font; the rest is the browser", "10\nArial, fet\n/x\n", "10", "Arial",
-            "fet");
-        row("blanks in front skipped, behind dropped", "  11  \n  Arial  \n  /b  \n", "11", "Arial",
-            "/b");
+        row("a comma cuts the font; the rest is the browser", "10\nArial, fet\n/x\n", "10", "Arial", "fet");
+        row("blanks in front skipped, behind dropped", "  11  \n  Arial  \n  /b  \n", "11", "Arial", "/b");
         row("browser ends the file without a line end", "1\r\nA\r\n/b ", "1", "A", "/b");
         row("blank ends the size field", "12 Arial\r\n/b\r\n", "12", "Arial", "/b");
         row("size rounded half to even", "12.5\r\nA\r\n\r\n", "12", "A", "");

@@ -57,8 +57,7 @@ private slots:
         QTest::newRow("CR LF") << QByteArray("a\r\nb") << QString("a\nb") << QByteArray("a\r\nb");
         QTest::newRow("lone LF") << QByteArray("a\nb") << QString("a\nb") << QByteArray("a\r\nb");
         QTest::newRow("lone CR") << QByteArray("a\rb") << QString("a\nb") << QByteArray("a\r\nb");
-        QTest::newRow("LF CR: two")
-            << QByteArray("\n\r") << QString("\n\n") << QByteArray("\r\n\r\n");
+        QTest::newRow("LF CR: two") << QByteArray("\n\r") << QString("\n\n") << QByteArray("\r\n\r\n");
         QTest::newRow("final CR") << QByteArray("a\r") << QString("a\n") << QByteArray("a\r\n");
         const QByteArray nul("a\0b", 3);
         QTest::newRow("NUL byte kept") << nul << QString::fromLatin1(nul) << nul;
