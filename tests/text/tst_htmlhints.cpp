@@ -5,6 +5,7 @@
 #include "dialogs/ImageTag.h"
 #include "dialogs/MarkupHtml.h"
 #include "templates/PageHtml.h"
+#include "text/HtmlColouring.h"
 #include "text/HtmlHints.h"
 
 #include <QTest>
@@ -19,6 +20,8 @@ private slots:
     void mistakes();
     void correctPages_data();
     void correctPages();
+    void colours_data();
+    void colours();
 };
 
 void TestHtmlHints::mistakes_data() {
@@ -112,6 +115,37 @@ void TestHtmlHints::correctPages() {
     for (const text::HtmlHint& hint : hints)
         qWarning() << text::hintSentence(hint);
     QVERIFY(hints.isEmpty());
+}
+
+// Each character as the text box colours it: text '.', Tag, attribute Name, Value, Comment,
+// Reference; lines are separated by '|', and each goes on where the one above ended.
+void TestHtmlHints::colours_data() {
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QString>("parts");
+    // clang-format off
+    QTest::newRow("tag, name, value")            << "<A\tHREF=x>bra</A>"          << "TT.NNNN.VT...TTTT";
+    QTest::newRow("quotes inside quotes")        << "<P ID='a\"b' X=\"'\">"         << "TT.NN.VVVVV.N.VVVT";
+    QTest::newRow("a value over two lines")      << "<IMG ALT=\"a|b\">"               << "TTTT.NNN.VV|VVT";
+    QTest::newRow("references")                  << "&amp; &#229;&#xE5 &x &#; a&b"  << "RRRRR.RRRRRRRRRRR.RR......RR";
+    QTest::newRow("comment over two lines")      << "a<!-- <B>|--><I>"              << ".CCCCCCCC|CCCTTT";
+    QTest::newRow("script and style are no tags") << "<SCRIPT>a<b</script>|<style>p>b</STYLE>" << "TTTTTTTT...TTTTTTTTT|TTTTTTT...TTTTTTTT";
+    QTest::newRow("a tag that never ends")       << "<B fet<I>"                     << "TT.NNNTTT";
+    // clang-format on
+}
+
+void TestHtmlHints::colours() {
+    QFETCH(QString, lines);
+    QString parts;
+    int state = text::kStartOfText;
+    for (const QString& line : lines.split(u'|')) {
+        QList<text::ColouredSpan> spans;
+        state = text::colourHtmlLine(line, state, spans);
+        QString marks(line.size(), u'.');
+        for (const text::ColouredSpan& span : spans)
+            marks.replace(span.start, span.length, QString(span.length, QChar(u"TNVCR"[int(span.part)])));
+        parts += (parts.isEmpty() ? "" : "|") + marks;
+    }
+    QTEST(parts, "parts");
 }
 
 QTEST_GUILESS_MAIN(TestHtmlHints)
