@@ -65,15 +65,6 @@ private slots:
         QTEST(fields.browserPath.value_or("-"), "browser");
         QCOMPARE(fields.complete(), fields.browserPath.has_value());
     }
-
-    void writtenFileReadsBack() {
-        const QString file = settingsFileText(u" 14", u"Courier New", u"/opt/web browser/run");
-        QCOMPARE(file, " 14\r\nCourier New\r\n/opt/web browser/run\r\n");
-        const SettingsFields fields = readSettingsFields(file);
-        QCOMPARE(int(*fields.textSize), 14);
-        QCOMPARE(*fields.fontName, "Courier New");
-        QCOMPARE(*fields.browserPath, "/opt/web browser/run");
-    }
 };
 
 QTEST_APPLESS_MAIN(TestSettingsFile)
