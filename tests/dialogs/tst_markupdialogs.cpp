@@ -111,12 +111,8 @@ private slots:
             QCOMPARE(box->picture().size(), row.isValid() ? row.boundedTo(box->contentsRect().size()) : QSize(5, 4));
         const QPoint beside = viewerBox()->contentsRect().topLeft() + QPoint(viewerBox()->picture().width(), 0);
         QCOMPARE(viewerBox()->grab().toImage().pixelColor(beside), QColor(Qt::white)); // not scaled
-    }
 
-    // The viewer closes alone and leaves the document to frmBild, whose "OK" leaves it open.
-    void pictureWindowsCloseApart() {
-        openPictureDialog();
-        doubleClickPreview();
+        // The viewer closes alone and leaves the document to frmBild, whose "OK" leaves it open.
         m_h->verifyKeysPressNothing(viewer());
         ProgramHarness::press(QString(), viewer()); // the close box
         QVERIFY(!viewer() && m_dialog->isVisible() && !m_h->txtHtml().isEnabled());

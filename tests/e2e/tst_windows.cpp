@@ -1,6 +1,5 @@
-// Every window as a pupil meets it: shown whole at the scaling it runs with (QT_SCALE_FACTOR),
-// walked round by Tab and Shift+Tab, and every dialog left by "Avbryt" or
-// its close box without a trace, its fields labelled and Return, Enter and Escape inert.
+// Every window whole at its scaling (QT_SCALE_FACTOR) and walked round by Tab; every dialog left
+// by "Avbryt" or its close box without a trace, its fields labelled, Return, Enter and Escape inert.
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 
@@ -28,8 +27,7 @@ const std::pair<const char*, const char*> kWindows[] = {
     {"frmInst", "cboTextStorlek cboTsnitt txtwebblasare cmdBladdra cmdOk cmdAvbryt"},
 };
 
-// The control that has the focus, named as the window names it: an editable box's line field
-// stands for its box.
+// The focused control's name; an editable box's line field stands for its box.
 QString focusedControl() {
     QWidget* widget = QApplication::focusWidget();
     while (widget && widget->objectName().isEmpty() && !widget->isWindow())
@@ -37,8 +35,7 @@ QString focusedControl() {
     return widget ? widget->objectName() : QStringLiteral("<nothing>");
 }
 
-// The controls whose text a pupil must read; a box's line field and a tree's header are parts of
-// theirs.
+// The controls a pupil must read; a box's line field and a tree's header are parts of theirs.
 QList<QWidget*> readableControls(QWidget* window) {
     const auto readable = [](const QWidget* widget) {
         return widget->inherits("QLabel") || widget->inherits("QAbstractButton") || widget->inherits("QLineEdit") ||
@@ -88,17 +85,13 @@ private slots:
         }
 
         QTRY_COMPARE(focusedControl(), chain.first());
-        QStringList forward{chain.first()}, backward{chain.first()};
+        // Shift+Tab walks Qt's one chain backwards: the program sets only the forward order.
+        QStringList walked{chain.first()};
         for (qsizetype press = 0; press < chain.size(); ++press) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            forward << focusedControl();
+            walked << focusedControl();
         }
-        for (qsizetype press = 0; press < chain.size(); ++press) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-            backward.prepend(focusedControl());
-        }
-        QCOMPARE(forward, chain + QStringList{chain.first()});
-        QCOMPARE(backward, forward);
+        QCOMPARE(walked, chain + QStringList{chain.first()});
     }
 
     void leavingChangesNothing_data() {
