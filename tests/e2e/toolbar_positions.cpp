@@ -17,10 +17,8 @@ int main(int argc, char* argv[]) {
     for (QToolBar* bar : {&frame.toolbar1(), &frame.toolbar2()}) {
         for (QAction* action : bar->actions()) {
             const QWidget* button = bar->widgetForAction(action);
-            if (!button || !button->isVisible()) { // in the overflow menu: no fixed place
-                std::cerr << "hidden: " << action->objectName().toStdString() << '\n';
-                return 1;
-            }
+            if (!button || !button->isVisible()) // in the overflow menu: no fixed place
+                qFatal("hidden: %s", qPrintable(action->objectName()));
             const QPoint centre = button->mapTo(&frame, button->rect().center());
             std::cout << centre.x() << '\t' << centre.y() << '\t' << button->accessibleName().toStdString() << '\n';
         }
