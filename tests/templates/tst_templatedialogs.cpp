@@ -143,7 +143,8 @@ private slots:
         h.showDialog("frmRamar"); // which hands over to the frame dialog clicked
         QTest::mouseClick(h.find("optRam1_" + row.window.right(1)), Qt::LeftButton);
         QVERIFY(!h.editor().windows().open("frmRamar") && !h.txtHtml().isEnabled());
-        QVERIFY(h.find(row.window)->isVisible());
+        const QWidget* dialog = h.editor().windows().open(row.window);
+        QVERIFY(dialog && dialog->isVisible());
         auto* edit = h.find<QLineEdit>(row.field);
         auto* partner = h.find<QLineEdit>(columns ? "txtHoger" : "txtUndre");
         auto* preview = h.find<templates::FramePreview>("Frame1");
