@@ -138,9 +138,9 @@ private slots:
         const QString show = "Visa i webbläsaren, no browser, Visa i webbläsaren";
         row("Visa i webbläsaren, then one that does not start",
             {show, sel, x, kept + " | /b Namnlös | /b Namnlös | Hittar inte webbläsaren"});
-        const QString link = " | frmLank | document disabled";
-        row("one window a name, restored", {"Infoga länk, minimise, Infoga länk", sel, x, kept + link});
-        row("the buttons work beside a dialog", {"Infoga länk, Fet", sel, x, "Hej <B>du</B>| glada | du" + link});
+        row("one window a name, restored, and the buttons work beside it",
+            {"Infoga länk, minimise, Infoga länk, Fet", sel, x,
+             "Hej <B>du</B>| glada | du | frmLank | document disabled"});
     }
 
     // Text, caret, selection and clipboard afterwards, and what else happened; the focus stays
@@ -189,9 +189,6 @@ private slots:
             press(h, button);
             return h.editor().text();
         };
-        h.platform.setClipboardText("gammalt");
-        QCOMPARE(pressOn("Fet", "på dig", 2), "<B>på</B> dig");
-        QCOMPARE(clipboardSeenByAnotherProgram(), "på");
         QCOMPARE(pressOn("Kopiera", "rad ett\nrad två", 15), "rad ett\r\nrad två");
         QCOMPARE(clipboardSeenByAnotherProgram(), "rad ett\r\nrad två");
         QProcess owner;
