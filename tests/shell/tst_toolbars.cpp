@@ -1,5 +1,7 @@
 // The toolbar buttons and their keys. Run once more under a real X server (xvfb-run,
 // QT_QPA_PLATFORM=xcb), where the clipboard is owned by one program and read by another.
+// Mutants that change nothing: dropping the checks in cut and paste that skip writing an empty
+// text over no selection (writing nothing at the caret leaves text and caret as they were).
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
