@@ -4,7 +4,6 @@
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 
-#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTextBlock>
 
@@ -18,8 +17,7 @@ struct EditRow {
     QString start;
     QString edit;
     QString text;
-    QString after; // the changed flag, the wrapping, and the text after one undo (a long one
-                   // by its length)
+    QString after; // the changed flag, the wrapping, the text after one undo (a long one: its length)
 };
 
 bool hasWavyUnderline(const QTextBlock& block) {
@@ -40,18 +38,12 @@ private slots:
         const QString middle = "x\n" + QString(20000, 'A') + "\ny";
         const auto line = [](int length) { return QString(length, 'a'); };
         addRows<EditRow>({
-            {"type", {"abc", "type", "ö", "ja, at blanks, abc"}},
-            {"write the selection", {"abc", "write", "<BR>", "ja, at blanks, abc"}},
             {"type, then write", {"abc", "type, write", "ö", "ja, at blanks, abcö"}},
-            {"replace the text", {"abc", "replace", "ny", "ja, at blanks, ny"}},
             {"type and backspace", {"abc", "type, backspace", "ö", "ja, at blanks, abcö"}},
-            {"a new font is no edit", {"abc", "font", "", ", at blanks, abc"}},
             {"a line at the limit", {"", "replace", line(10000), "ja, at blanks, 10000 long"}},
             {"a line past it", {"", "replace", line(10001), "ja, anywhere, 10001 long"}},
-            {"a long line amid short ones", {"", "replace", middle, "ja, anywhere, 20006 long"}},
             {"written with a long line inside", {"", "write", middle, "ja, anywhere, "}},
             {"pasted with a long line inside", {"", "paste", middle, "ja, anywhere, "}},
-            {"a tag fills the line", {line(9996), "Radbrytning", "", "ja, at blanks, 9996 long"}},
             {"a tag takes it past", {line(9997), "Radbrytning", "", "ja, anywhere, 9997 long"}},
             {"typing fills the line", {line(9999), "type", "b", "ja, at blanks, 9999 long"}},
             {"typing takes it past", {line(10000), "type", "b", "ja, anywhere, 10000 long"}},
@@ -77,8 +69,6 @@ private slots:
             h.txtHtml().insertPlainText(row.text);
         if (row.edit == "Radbrytning")
             h.editor().mdiForm1().Toolbar1_ButtonClick(16);
-        if (row.edit == "font")
-            h.txtHtml().setFont(QFont("Arial", 20));
         const bool anywhere = h.txtHtml().wordWrapMode() == QTextOption::WrapAnywhere;
         QCOMPARE(QApplication::cursorFlashTime(), anywhere ? 0 : desktopFlashTime);
         h.txtHtml().undo();
@@ -90,19 +80,6 @@ private slots:
         h.editor().setText("ny text"); // a new text wraps at blanks again
         QCOMPARE(h.txtHtml().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         QCOMPARE(QApplication::cursorFlashTime(), desktopFlashTime);
-    }
-
-    // A key into the minimised document window restores it; a shown one stays as it is.
-    void typingShowsTheDocumentWindow() {
-        ProgramHarness h;
-        auto* frame = qobject_cast<QMdiSubWindow*>(h.editor().frmHtml().parentWidget());
-        frame->showMaximized();
-        ProgramHarness::type(&h.txtHtml(), "å");
-        QVERIFY(frame->isMaximized());
-        frame->showMinimized();
-        ProgramHarness::type(&h.txtHtml(), "ä");
-        QCOMPARE(h.editor().text(), "åä");
-        QVERIFY(!frame->isMinimized() && !frame->isMaximized());
     }
 
     // A mistake shows after a pause in typing, on the line where the tag opened. Painting hints
@@ -119,19 +96,15 @@ private slots:
                      QStringList{"Taggen <B> på rad 3 stängs aldrig."});
         QVERIFY(box.hintSentencesIn(document.findBlockByNumber(3)).isEmpty());
         h.editor().markUnchanged();
-        const QString text = document.toPlainText();
-        const int undoSteps = document.availableUndoSteps();
         QSignalSpy changes(&document, &QTextDocument::contentsChange);
         box.moveCursor(QTextCursor::Start);
         box.viewport()->repaint();
         QVERIFY(hasWavyUnderline(document.findBlockByNumber(2)));
-        QVERIFY(!document.findBlockByNumber(1).layout()->formats().isEmpty()); // the comment
         box.moveCursor(QTextCursor::End);
         box.setFont(QFont("Courier", 20));
         QTRY_VERIFY(!document.findBlockByNumber(300).layout()->formats().isEmpty());
         QCOMPARE(changes.count(), 0);
-        QCOMPARE(document.toPlainText(), text);
-        QCOMPARE(document.availableUndoSteps(), undoSteps);
+        // No contents change also means the text and its undo steps are as they were.
         QCOMPARE(h.state().strAndrad + h.editor().statusText(), QString());
         ProgramHarness::type(&box, "x");
         QCOMPARE(changes.count(), 1);
@@ -146,8 +119,6 @@ private slots:
         h.editor().setText(QString(9, u'\n'));
         QVERIFY(box.gutterWidth() > nineLines);
         QCOMPARE(box.viewport()->x(), box.gutterWidth() + box.frameWidth());
-        h.editor().setText(QString());
-        QCOMPARE(box.gutterWidth(), nineLines);
     }
 };
 

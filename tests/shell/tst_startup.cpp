@@ -64,7 +64,6 @@ private slots:
             {"size refused, what was read kept", {'a', "900\r\nA\r\n/b\r\n", "Arial 11 | 900, A, " + failed}},
             {"at the size limit", {'a', " 12\r\nA\r\n" + browser, "A 12 | 12, A, " + browser}},
             {"a byte more: unreadable", {'a', " 12\r\nA\r\n" + browser + "b", "Arial 11 | 0, , " + failed}},
-            {"the user's unreadable", {'u', QByteArray(100 * 1024, ' '), "Arial 11 | 0, , " + failed}},
         });
     }
     void settingsAtStart() {
@@ -84,22 +83,6 @@ private slots:
             font.family() + " " + QString::number(font.pointSizeF()),
             QStringList{QString::number(state.intTextStorlek), state.strTsnitt, state.strWebblasare}.join(", ")};
         QCOMPARE((result + platform.messageTexts()).join(" | "), row.result);
-    }
-
-    // The frame two thirds of the screen (1280 x 800) and centred; the document nine tenths of
-    // the frame's area and centred in it, always covered by its text box.
-    void windowsAtStart() {
-        ProgramHarness h;
-        shell::MainWindow& frame = h.editor().mdiForm1();
-        QCOMPARE(QRect(frame.frameGeometry().topLeft(), frame.size()), QRect(213, 133, 853, 533));
-        QWidget* documentFrame = h.editor().frmHtml().parentWidget();
-        QCOMPARE(documentFrame->windowTitle() + h.editor().statusText(), "Namnlös");
-        const QRect area = documentFrame->parentWidget()->rect(), place = documentFrame->geometry();
-        QCOMPARE(place.center(), area.center());
-        QCOMPARE(place.width() * 10 / area.width() + place.height() * 10 / area.height(), 17);
-        documentFrame->resize(500, 300);
-        QApplication::processEvents();
-        QCOMPARE(h.txtHtml().geometry(), h.editor().frmHtml().rect());
     }
 
     // Every command that would drop changed text asks first; a failed or cancelled save stops it.

@@ -1,5 +1,7 @@
 // The toolbar buttons and their keys. Run once more under a real X server (xvfb-run,
 // QT_QPA_PLATFORM=xcb), where the clipboard is owned by one program and read by another.
+// Mutants that change nothing: dropping the checks in cut and paste that skip writing an empty
+// text over no selection (writing nothing at the caret leaves text and caret as they were).
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
@@ -29,17 +31,12 @@ void press(ProgramHarness& h, const QString& accessibleName) {
     QFAIL(qPrintable("no button named " + accessibleName));
 }
 
-// What the pupil does: a key, a button's accessible name, a toolbar index ("Toolbar2 13"),
-// "undo", "disable" (the document, as a dialog does), "minimise" (the dialogs), "no browser" (it
-// fails to start), or a dialog shown by its name.
+// What the pupil does: a key, a button's accessible name, "undo", "disable" (the document, as a
+// dialog does), "minimise" (the dialogs) or "no browser" (it fails to start).
 void run(ProgramHarness& h, const QString& step) {
     shell::MainWindow& frame = h.editor().mdiForm1();
     if (step.startsWith("Ctrl+"))
         QTest::keySequence(&frame, QKeySequence(step));
-    else if (step.startsWith("Toolbar1 "))
-        frame.Toolbar1_ButtonClick(step.section(' ', 1).toInt());
-    else if (step.startsWith("Toolbar2 "))
-        frame.Toolbar2_ButtonClick(step.section(' ', 1).toInt());
     else if (step == "undo")
         h.txtHtml().undo();
     else if (step == "disable")
@@ -48,8 +45,6 @@ void run(ProgramHarness& h, const QString& step) {
         h.platform.programsStart = false;
     else if (step == "minimise")
         h.editor().windows().open("frmLank")->showMinimized();
-    else if (step.startsWith("frm"))
-        h.editor().windows().showDialog(step);
     else
         press(h, step);
 }
@@ -106,30 +101,6 @@ QString clipboardSeenByAnotherProgram() {
 class TestToolbars : public QObject {
     Q_OBJECT
 private slots:
-    // No caption, key or tooltip, but a name for screen readers; faces painted anew at 200 %
-    // rather than blown up (only faces made of whole-pixel rectangles look the same either way).
-    void buttonsShowOnlyTheirFace() {
-        ProgramHarness h;
-        for (const int bar : {1, 2}) {
-            QToolBar& toolbar = bar == 1 ? h.editor().mdiForm1().toolbar1() : h.editor().mdiForm1().toolbar2();
-            const QList<QAction*> actions = toolbar.actions();
-            QCOMPARE(actions.size(), bar == 1 ? 18 : 12);
-            int sharperThanEnlarged = 0;
-            for (int index = 1; index <= actions.size(); ++index) {
-                QAction* action = actions.at(index - 1);
-                QWidget* widget = toolbar.widgetForAction(action);
-                QCOMPARE(action->objectName(), QString("Toolbar%1Button%2").arg(bar).arg(index));
-                QVERIFY(action->text().isEmpty() && action->shortcut().isEmpty());
-                QVERIFY(widget->toolTip().isEmpty() && !widget->accessibleName().isEmpty());
-                const QIcon face = action->icon();
-                const QSize size = toolbar.iconSize();
-                sharperThanEnlarged +=
-                    face.pixmap(size, 2.0).toImage() != face.pixmap(size, 1.0).toImage().scaled(size * 2);
-            }
-            QVERIFY(sharperThanEnlarged >= actions.size() - 2);
-        }
-    }
-
     void effect_data() {
         QTest::addColumn<Row>("row");
         const auto row = [](const QString& name, const Row& row) { QTest::newRow(qPrintable(name)) << row; };
@@ -155,31 +126,23 @@ private slots:
         const QString lines = "rad [ett\u00a0\nrad] två"; // a no-break space and a line break
         row("wrap over lines", {"Fet", lines, x, "rad <B>ett\u00a0\nrad</B>| två | ett\u00a0\r\nrad"});
         row("cut the selection", {"Klipp ut", sel, x, "Hej | glada | du"});
-        row("cut nothing empties the clipboard", {"Klipp ut", at, x, at + " | "});
         row("copy the selection", {"Kopiera", sel, x, sel + " | du"});
         row("copy nothing empties the clipboard", {"Kopiera", at, x, at + " | "});
         row("paste over the selection", {"Klistra in", sel, x, "Hej x| glada | x"});
         row("paste a line break", {"Klistra in", at, "a\r\nb", "Hej a\nb|du glada | a\r\nb"});
         row("paste no text deletes the selection", {"Klistra in", sel, {}, "Hej | glada | "});
-        row("paste no text at the caret", {"Klistra in", at, {}, at + " | "});
-        row("Ctrl+B wraps in B", {"Ctrl+B", sel, x, "Hej <B>du</B>| glada | du"});
-        row("Ctrl+I wraps in I", {"Ctrl+I", sel, x, "Hej <I>du</I>| glada | du"});
-        row("Ctrl+U wraps in U", {"Ctrl+U", sel, x, "Hej <U>du</U>| glada | du"});
-        row("Ctrl+S saves as", {"Ctrl+S", sel, x, kept + " | save dialog"});
-        row("Ctrl+O opens", {"Ctrl+O", sel, x, kept + " | open dialog"});
+        for (const QString tag : {"B", "I", "U"})
+            row("Ctrl+" + tag, {"Ctrl+" + tag, sel, x, "Hej <" + tag + ">du</" + tag + ">| glada | du"});
+        row("Öppna and Ctrl+O open", {"Öppna, Ctrl+O", sel, x, kept + " | open dialog | open dialog"});
+        row("Spara and Ctrl+S save as", {"Spara, Ctrl+S", sel, x, kept + " | save dialog | save dialog"});
         row("Ctrl+Y redoes what undo took back", {"Fet, undo, Ctrl+Y", sel, x, "Hej <B>du</B>| glada | du"});
         row("no key past a dialog", {"disable, Ctrl+B", sel, x, kept + " | document disabled"});
-        row("Öppna", {"Öppna", sel, x, kept + " | open dialog"});
-        row("Spara", {"Spara", sel, x, kept + " | save dialog"});
-        row("Visa i webbläsaren", {"Visa i webbläsaren", sel, x, kept + " | /b Namnlös"});
-        row("a browser that does not start",
-            {"no browser, Visa i webbläsaren", sel, x, kept + " | /b Namnlös | Hittar inte webbläsaren"});
-        const QString link = " | frmLank | document disabled";
-        row("one window a name, restored", {"Infoga länk, minimise, Infoga länk", sel, x, kept + link});
-        row("the buttons work beside a dialog", {"Infoga länk, Fet", sel, x, "Hej <B>du</B>| glada | du" + link});
-        row("a name with no window keeps the document as it was", {"Infoga länk, frmSaknas", sel, x, kept + link});
-        for (const QString index : {"Toolbar1 0", "Toolbar1 19", "Toolbar2 13", "Toolbar2 -2147483648"})
-            row(index + " does nothing", {index, sel, x, kept});
+        const QString show = "Visa i webbläsaren, no browser, Visa i webbläsaren";
+        row("Visa i webbläsaren, then one that does not start",
+            {show, sel, x, kept + " | /b Namnlös | /b Namnlös | Hittar inte webbläsaren"});
+        row("one window a name, restored, and the buttons work beside it",
+            {"Infoga länk, minimise, Infoga länk, Fet", sel, x,
+             "Hej <B>du</B>| glada | du | frmLank | document disabled"});
     }
 
     // Text, caret, selection and clipboard afterwards, and what else happened; the focus stays
@@ -228,9 +191,6 @@ private slots:
             press(h, button);
             return h.editor().text();
         };
-        h.platform.setClipboardText("gammalt");
-        QCOMPARE(pressOn("Fet", "på dig", 2), "<B>på</B> dig");
-        QCOMPARE(clipboardSeenByAnotherProgram(), "på");
         QCOMPARE(pressOn("Kopiera", "rad ett\nrad två", 15), "rad ett\r\nrad två");
         QCOMPARE(clipboardSeenByAnotherProgram(), "rad ett\r\nrad två");
         QProcess owner;
