@@ -42,12 +42,11 @@ QByteArray htmlLines(qint64 bytes) {
     return line.repeated(bytes / line.size() + 1);
 }
 
-// True only for a small tmpfs mounted exactly at `folder`: the disk tests fill their disk, which
-// must never happen anywhere else.
+// The disk tests fill their disk: only ever a small tmpfs mounted exactly at `folder`.
 bool isPrivateTmpfs(const QString& folder) {
     const QStorageInfo storage(folder);
-    return QDir::isAbsolutePath(folder) && storage.isValid() && storage.fileSystemType() == "tmpfs" &&
-           QDir(storage.rootPath()) == QDir(folder) && storage.bytesTotal() <= 4 * kMiB;
+    return storage.fileSystemType() == "tmpfs" && QDir(storage.rootPath()) == QDir(folder) &&
+           storage.bytesTotal() <= 4 * kMiB;
 }
 
 // The kill test's versions of a 5 MB document. Every line names its version, so a file mixing
@@ -114,7 +113,6 @@ private slots:
         QCOMPARE(program.editor().files().SparaSom(), shell::SaveOutcome::Failed);
         const QStringList failure{"Ett fel har uppstått. Filen sparades inte"};
         QCOMPARE(program.platform.messageTexts().mid(1), failure); // after the replace question
-        QCOMPARE(program.platform.messages.last().icon, platform::Icon::Exclamation);
         QCOMPARE(program.documentState(), before);
         QCOMPARE(entriesOf(folder), entriesBefore);
         QVERIFY2(contentsOf(document) == oldBytes, "the old file changed");
@@ -130,29 +128,18 @@ private slots:
         QRandomGenerator random(seed);
         QTemporaryDir folder;
         const QString path = folder.filePath("sida.html");
-        QProcess saver;
-        QByteArray output;
-        const auto waitFor = [&](const char* word) {
-            while (!output.contains(word) && saver.waitForReadyRead(30000))
-                output += saver.readAllStandardOutput();
-            return output.contains(word);
-        };
-        const auto startSaver = [&](int first) {
-            output.clear();
-            saver.start(QCoreApplication::applicationFilePath(), {"--saver", path, QString::number(first)});
-            return waitFor("saving");
-        };
-        QVERIFY(startSaver(1));
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(waitFor("saved"));
+        QCOMPARE(platform::QtPlatform().writeFileAtomically(path, documentVersion(1)), platform::WriteResult::Written);
         auto span = quint32(qMax<qint64>(1000, timer.nsecsElapsed() / 1000 * 3 / 2));
-        saver.kill();
-        saver.waitForFinished();
-
+        QProcess saver;
         int onDisk = 1, duringSave = 0, oldKept = 0;
         for (int kill = 0; kill < kills; ++kill) {
-            QVERIFY(startSaver(onDisk + 1));
+            saver.start(QCoreApplication::applicationFilePath(), {"--saver", path, QString::number(onDisk + 1)});
+            QByteArray output;
+            while (!output.contains("saving") && saver.waitForReadyRead(30000))
+                output += saver.readAllStandardOutput();
+            QVERIFY(output.contains("saving"));
             const quint32 delay = random.bounded(span);
             ::usleep(delay);
             ::kill(pid_t(saver.processId()), SIGKILL);
@@ -184,11 +171,9 @@ private slots:
         addRows<Hostile>({
             {"100 MB of lines", {htmlLines(100 * kMiB)}},
             {"1 MB line of NUL bytes, no blank to wrap at", {QByteArray(kMiB, '\0')}},
-            {"5 MB single line", {htmlLines(5 * kMiB).replace("\r\n", " ")}},
             {"larger than 256 MiB", {{}, File::Sparse, "Filen är för stor för att öppnas."}},
             {"named pipe", {{}, File::Pipe, notFound}},
             {"device", {{}, File::Written, notFound, "/dev/zero"}},
-            {"every read fails, even as root", {{}, File::Written, notFound, "/proc/self/mem"}},
         });
     }
     void hostileFile() {
@@ -211,7 +196,6 @@ private slots:
             QCOMPARE(program.documentState(), before);
             return;
         }
-        // Type a character and take it back with Backspace, as a pupil would.
         QTest::keyClick(&program.txtHtml(), 'x');
         QTest::keyClick(&program.txtHtml(), Qt::Key_Backspace);
         QCOMPARE(program.state().strAndrad, "ja");
