@@ -114,12 +114,10 @@ private slots:
     }
 
     void leftoverCopiesAreOffered_data() {
-        const QList<Answer> noToAll(7, Answer::No);
         addRows<Leftovers>({
             {"newest asked first, No then Yes", {2, -1, {Answer::No, Answer::Yes}, "b", 0, 1}},
             {"after a Yes the others wait", {3, -1, {Answer::Yes}, "a", 2, 0}},
             {"a running program's copy is left alone", {2, 0, {Answer::Yes}, "b", 1, 0}},
-            {"the five newest set-aside copies are kept", {7, -1, noToAll, "", 0, 5}},
         });
     }
     void leftoverCopiesAreOffered() {
@@ -185,8 +183,7 @@ private slots:
         QRandomGenerator random(seed);
         qInfo("%d kills, seed %u (set VIMLA_CRASH_SEED to repeat)", kills, seed);
         QTemporaryDir root;
-        int withCopy = 0;
-        int whileCopying = 0;
+        int withCopy = 0, whileCopying = 0;
         for (int kill = 0; kill < kills; ++kill) {
             const QDir folder(root.filePath(QString::number(kill)));
             QProcess typist;
@@ -194,12 +191,11 @@ private slots:
             QVERIFY(typist.waitForReadyRead(30000)); // "ready"
             QTest::qSleep(random.bounded(600));
             typist.kill(); // SIGKILL
-            QVERIFY(typist.waitForFinished(10000));
-            QCOMPARE(typist.exitStatus(), QProcess::CrashExit);
+            QVERIFY(typist.waitForFinished(10000) && typist.exitStatus() == QProcess::CrashExit);
             const QByteArray output = typist.readAllStandardOutput();
             const int kept = int(output.count("kept\n"));
             whileCopying += output.endsWith("typed\n");
-            const QStringList copies = folder.entryList({QStringLiteral("*.kopia")});
+            const QStringList copies = copiesIn(folder.path());
             const QByteArray where = "kill " + QByteArray::number(kill);
             QVERIFY2(copies.size() == 1 || (copies.isEmpty() && kept == 0), where);
             if (copies.isEmpty())
@@ -213,7 +209,7 @@ private slots:
                 expected += burst(++held);
             QVERIFY2(copy->text == expected && held >= kept, where + ": the copy is too old");
         }
-        qInfo("%d kills: %d left a copy, %d came while a burst was being copied", kills, withCopy, whileCopying);
+        // Kills that never find a copy, or never come while one is made, would prove little.
         QVERIFY(withCopy >= kills / 2 && whileCopying >= kills / 10);
     }
 };
