@@ -110,7 +110,6 @@ private slots:
         program.platform.answers.enqueue(platform::Answer::Yes);
 
         QCOMPARE(program.editor().files().SparaSom(), shell::SaveOutcome::Failed);
-        // The first message asks whether to replace the file.
         QCOMPARE(program.platform.messageTexts().mid(1), QStringList{"Ett fel har uppstått. Filen sparades inte"});
         QCOMPARE(program.documentState(), before);
         QCOMPARE(entriesOf(folder), entriesBefore);
