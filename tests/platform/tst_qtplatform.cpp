@@ -2,6 +2,7 @@
 // Mutants that change nothing here: a folder ending in '/' or in the separator (one character on
 // this system), a drive asked for a path no volume holds (every path has one), and the JPEG walk
 // reading the zero that ends every byte array before it stops.
+#include "platform/FileFilter.h"
 #include "platform/Pictures.h"
 #include "platform/QtPlatform.h"
 #include "support/Files.h"
@@ -9,6 +10,8 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace vimla::platform;
 using namespace vimla::testing;
@@ -19,7 +22,7 @@ using Write = std::pair<QString, bool>; // the path, whether it is written
 using Start = std::pair<QString, bool>; // the program, whether it starts
 
 struct Picture {
-    QByteArray bytes; // in the file; null: a folder of that name
+    QByteArray bytes; // in the file; null: a named pipe instead
     QSize shown;      // invalid: not shown
     PictureLimits limits = {};
 };
@@ -32,6 +35,11 @@ class TestQtPlatform : public QObject {
     QtPlatform m_platform;
 
 private slots:
+    void nameFilters() {
+        QCOMPARE(nameFiltersFrom("a|*.html;*.htm|Alla filer|*.*|dangling label"),
+                 (QStringList{"a (*.html *.htm)", "Alla filer (*)"}));
+    }
+
     // The browser gets the page as one argument, never through a shell.
     void startProgram_data() {
         addRows<Start>({{"a program", {"webbläsare", true}}, {"not a program", {"sida.html", false}}});
@@ -89,20 +97,22 @@ private slots:
 
     // Limits are checked before decoding; what cannot be shown whole is not shown at all.
     void pictures_data() {
-        const QByteArray jpeg = contentsOf(FIXTURES "/green.jpg"); // 30 x 20
+        const QByteArray jpeg = contentsOf(FIXTURES "/green.jpg");  // 30 x 20
+        const QByteArray comment = QByteArray::fromHex("fffe0002"); // a JPEG segment, empty
         addRows<Picture>({
             {"within the limits", {jpeg, {30, 20}}},
             {"too many pixels", {jpeg, {}, {30 * 20 - 1, 20'000, 1 << 20, 10}}},
             {"a side too long", {jpeg, {}, {50'000'000, 29, 1 << 20, 10}}},
             {"file too large", {jpeg, {}, {50'000'000, 20'000, 10, 10}}},
+            {"an empty segment", {jpeg.left(2) + comment + jpeg.mid(2), {30, 20}}},
             {"a JPEG cut short in its picture data", {jpeg.chopped(3), {}}},
-            {"a folder", {QByteArray(), {}}},
+            {"a named pipe, which would never end", {QByteArray(), {}}},
         });
     }
     void pictures() {
         QFETCH(Picture, row);
         const QString path = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".gif"));
-        QVERIFY(row.bytes.isNull() ? QDir().mkpath(path) : writeBytes(path, row.bytes));
+        QVERIFY(row.bytes.isNull() ? ::mkfifo(QFile::encodeName(path).data(), 0600) == 0 : writeBytes(path, row.bytes));
         const std::optional<QImage> loaded = loadPicture(path, {}, row.limits);
         QCOMPARE(loaded ? loaded->size() : QSize(), row.shown);
     }
