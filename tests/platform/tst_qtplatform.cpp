@@ -8,21 +8,21 @@
 #include "support/Files.h"
 #include "support/Table.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace vimla::platform;
 using namespace vimla::testing;
 
 namespace {
 
-using Filter = std::pair<QString, QStringList>; // the filter, the name filters made of it
-using Write = std::pair<QString, bool>;         // the path, whether it is written
-using Start = std::pair<QString, bool>;         // the program, whether it starts
+using Write = std::pair<QString, bool>; // the path, whether it is written
+using Start = std::pair<QString, bool>; // the program, whether it starts
 
 struct Picture {
-    QByteArray bytes; // in the file; null: a folder of that name
+    QByteArray bytes; // in the file; null: a named pipe instead
     QSize shown;      // invalid: not shown
     PictureLimits limits = {};
 };
@@ -35,23 +35,14 @@ class TestQtPlatform : public QObject {
     QtPlatform m_platform;
 
 private slots:
-    void nameFilters_data() {
-        addRows<Filter>({
-            {"two kinds", {"a|*.html;*.htm|Alla filer|*.*", {"a (*.html *.htm)", "Alla filer (*)"}}},
-            {"dangling label is dropped", {"a|*.a|b", {"a (*.a)"}}},
-        });
-    }
     void nameFilters() {
-        QFETCH(Filter, row);
-        QCOMPARE(nameFiltersFrom(row.first), row.second);
+        QCOMPARE(nameFiltersFrom("a|*.html;*.htm|Alla filer|*.*|dangling label"),
+                 (QStringList{"a (*.html *.htm)", "Alla filer (*)"}));
     }
 
     // The browser gets the page as one argument, never through a shell.
     void startProgram_data() {
-        addRows<Start>({{"a program", {"webbläsare", true}},
-                        {"empty path", {"", false}},
-                        {"no such file", {"saknas", false}},
-                        {"not a program", {"sida.html", false}}});
+        addRows<Start>({{"a program", {"webbläsare", true}}, {"not a program", {"sida.html", false}}});
     }
     void startProgram() {
         QFETCH(Start, row);
@@ -60,7 +51,7 @@ private slots:
         writeBytes(program, "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.sida\"\n");
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         writeBytes(dir.filePath("sida.html"), "<P>");
-        QCOMPARE(m_platform.startProgram(row.first.isEmpty() ? "" : dir.filePath(row.first), {page}), row.second);
+        QCOMPARE(m_platform.startProgram(dir.filePath(row.first), {page}), row.second);
         if (row.second)
             QTRY_COMPARE(contentsOf(program + ".sida"), page.toUtf8());
     }
@@ -70,7 +61,6 @@ private slots:
         addRows<Write>({
             {"replaces a longer file", {"gammal å.html", true}},
             {"folder missing", {"saknas/ny.html", false}},
-            {"parent is a file", {"gammal å.html/ny.html", false}},
             {"path is a folder", {"mapp", false}},
         });
     }
@@ -99,45 +89,30 @@ private slots:
         QCOMPARE(contents.value().files, (QStringList{"Gron.JPG", "red.gif", "ROD.GIF"}));
         QCOMPARE(contents.value().subfolders, (QStringList{"album.gif", "Bilder"}));
         QVERIFY(!m_platform.readFolder(folder.filePath("borta"), {"*.gif"}));
-        QFile::setPermissions(folder.filePath("red.gif"), QFile::ReadOwner | QFile::ExeOwner);
-        QVERIFY(!m_platform.readFolder(folder.filePath("red.gif"), {"*.gif"}));
         const QStringList drives = m_platform.drives();
         QCOMPARE(drives.first(), "/");
         QCOMPARE(drives.count("/"), 1);
-        QVERIFY(drives.contains(m_platform.driveOf(dir.path())));
         QCOMPARE(m_platform.driveOf("/proc"), "/proc"); // a mount of its own
-        QVERIFY(QDir::setCurrent(dir.path()));
-        QCOMPARE(m_platform.currentFolder(), dir.path());
     }
 
     // Limits are checked before decoding; what cannot be shown whole is not shown at all.
     void pictures_data() {
-        const QByteArray gif = contentsOf(FIXTURES "/red.gif");
         const QByteArray jpeg = contentsOf(FIXTURES "/green.jpg");  // 30 x 20
         const QByteArray comment = QByteArray::fromHex("fffe0002"); // a JPEG segment, empty
-        QByteArray noise(4096, 'x');
-        QRandomGenerator(20240).fillRange(reinterpret_cast<quint32*>(noise.data() + 4), 1000);
         addRows<Picture>({
             {"within the limits", {jpeg, {30, 20}}},
             {"too many pixels", {jpeg, {}, {30 * 20 - 1, 20'000, 1 << 20, 10}}},
             {"a side too long", {jpeg, {}, {50'000'000, 29, 1 << 20, 10}}},
             {"file too large", {jpeg, {}, {50'000'000, 20'000, 10, 10}}},
-            {"bytes after the JPEG's end", {jpeg + QByteArray(100, '\0'), {30, 20}}},
             {"an empty segment", {jpeg.left(2) + comment + jpeg.mid(2), {30, 20}}},
             {"a JPEG cut short in its picture data", {jpeg.chopped(3), {}}},
-            {"a segment instead of the end marker", {jpeg.chopped(2) + comment, {}}},
-            {"a GIF cut short", {gif.left(20), {}}},
-            {"a header claiming 65535 x 65535", {contentsOf(FIXTURES "/huge-header.gif"), {}}},
-            {"random bytes", {noise, {}}},
-            {"a format not offered", {"<svg xmlns='http://www.w3.org/2000/svg'/>", {}}},
-            {"empty file", {"", {}}},
-            {"a folder", {QByteArray(), {}}},
+            {"a named pipe, which would never end", {QByteArray(), {}}},
         });
     }
     void pictures() {
         QFETCH(Picture, row);
         const QString path = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".gif"));
-        QVERIFY(row.bytes.isNull() ? QDir().mkpath(path) : writeBytes(path, row.bytes));
+        QVERIFY(row.bytes.isNull() ? ::mkfifo(QFile::encodeName(path).data(), 0600) == 0 : writeBytes(path, row.bytes));
         const std::optional<QImage> loaded = loadPicture(path, {}, row.limits);
         QCOMPARE(loaded ? loaded->size() : QSize(), row.shown);
     }
