@@ -1,14 +1,14 @@
 // The new-document, frame layout and frame set dialogs, typed into key by key. Mutants that change
 // nothing a pupil can tell: the percent kept read as 0 when out of range (such a field was emptied
-// before). Cosmetic, left to the window tests' whole-and-apart check: the frame dialogs' fields a
-// pixel wider or a grid cell off beside the preview, a caption spanning an empty cell, the buttons
-// a row lower below an empty row.
+// before). Cosmetic: a percent field a few pixels wider or narrower, a caption spanning an empty
+// cell, the buttons a row lower below an empty row.
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 #include "templates/FramePreview.h"
 #include "templates/LockableComboBox.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
 
 using namespace vimla;
 using namespace vimla::testing;
@@ -169,6 +169,29 @@ private slots:
         const QString percents = QString("=\"%1%,%2%\"").arg(edit->text(), partner->text());
         ProgramHarness::press("cmdOk", h.find(row.window));
         QVERIFY(h.editor().text().contains(percents));
+    }
+
+    // The fields sit at the edges of the preview they divide, the columns' above it side by side,
+    // the rows' left of it one above the other, each under its caption; the buttons below it.
+    void fieldsBesideThePreview() {
+        ProgramHarness h;
+        QWidget* dialog = h.showDialog("frmRam3");
+        const auto place = [&](const char* name) {
+            const QWidget* widget = h.find(name);
+            return QRect(widget->mapTo(dialog, QPoint()), widget->size());
+        };
+        const QRect preview = place("Frame1"), left = place("txtVanster"), upper = place("txtOvre");
+        QVERIFY(left.bottom() < preview.top() && left.left() >= preview.left());
+        QVERIFY(left.top() == place("txtHoger").top() && left.right() < place("txtHoger").left());
+        QVERIFY(upper.right() < preview.left() && upper.top() >= preview.top());
+        QVERIFY(upper.left() == place("txtUndre").left() && upper.bottom() < place("txtUndre").top());
+        const QRect ok = place("cmdOk");
+        QVERIFY(ok.top() > preview.bottom() && ok.left() >= preview.left());
+        QVERIFY(ok.left() < preview.right());
+        for (const QLabel* caption : dialog->findChildren<QLabel*>()) {
+            if (caption->buddy()) // over the start of its field
+                QCOMPARE(caption->x(), caption->buddy()->x());
+        }
     }
 };
 
