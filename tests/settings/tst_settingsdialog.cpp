@@ -1,7 +1,7 @@
-// The settings dialog as a pupil uses it. Mutants that change nothing: refusing a size whose count
-// does not fit, as every accepted size fits. Cosmetic, left to the window tests' whole-and-apart
-// check: a caption a pixel off its field's line, the browse button off the path's right edge or a
-// row lower below an empty cell, a box or a margin a pixel wider, the path column without stretch.
+// The settings dialog as a pupil uses it. Mutants that change nothing: in the layout the size box
+// a character and the browser field a pixel wider, the browse button a row lower below an empty
+// row, a pixel more above the buttons, the field column without its stretch (the path takes the
+// room anyway); and refusing a size whose count does not fit, as every accepted size fits.
 #include "platform/FileFilter.h"
 #include "shell/MainWindow.h"
 #include "support/Files.h"
@@ -59,7 +59,7 @@ private slots:
             {"stored path untouched", {"/opt/odd", {}, "", "/opt/odd"}},
         });
     }
-    // Shown as stored (the size with its sign place); OK writes them.
+    // Shown as stored (the size with its sign place, nothing chosen in the lists); OK writes them.
     void browserCheck() {
         QFETCH(Browse, row);
         ProgramHarness h(settingsWith(row.stored));
@@ -68,6 +68,7 @@ private slots:
         const auto* font = h.find<QComboBox>("cboTsnitt");
         auto* browser = h.find<QLineEdit>("txtwebblasare");
         QCOMPARE(size->currentText() + font->currentText() + browser->text(), " 12Arial" + row.stored);
+        QCOMPARE(size->currentIndex() + font->currentIndex(), -2);
         for (const QString& path : row.browses) {
             h.platform.fileChoices << (path.isEmpty() ? FileChoice::cancel() : ScriptedPlatform::choose(path));
             ProgramHarness::press("cmdBladdra");
@@ -83,11 +84,20 @@ private slots:
                  settingsWith(refused ? row.stored : row.storedAfter));
     }
 
-    // Bläddra opens where browsers live, showing them, then at the file browsed last. A chosen
-    // file without a path is refused.
+    // Bläddra opens where browsers live, showing them, then at the file browsed last, which the
+    // dialog remembers while it is open and only then. A chosen file without a path is refused.
     void browsing() {
         ProgramHarness h(settingsWith("/bin/firefox"));
         QWidget* dialog = openSettings(h);
+        const auto level = [&](const char* label, const char* field) {
+            return h.find(label)->geometry().center().y() == h.find(field)->geometry().center().y();
+        };
+        QVERIFY(level("Label1", "cboTextStorlek") && level("Label2", "cboTsnitt") && level("Label3", "txtwebblasare"));
+        QCOMPARE(h.find("cmdBladdra")->geometry().right(), h.find("txtwebblasare")->geometry().right());
+        // Widened, the dialog gives the room to the browser's path.
+        const int pathWidth = h.find("txtwebblasare")->width();
+        dialog->resize(dialog->width() + 100, dialog->height());
+        QCOMPARE(h.find("txtwebblasare")->width(), pathWidth + 100);
         h.platform.fileChoices << FileChoice::cancel() << ScriptedPlatform::choose("/b/konqueror")
                                << FileChoice{false, {}, {}};
         ProgramHarness::press("cmdBladdra", dialog);
@@ -101,6 +111,10 @@ private slots:
         const QStringList programs =
             platform::nameFiltersFrom(asked[0].filter)[0].section('(', 1).chopped(1).split(' ');
         QVERIFY(QDir::match(programs, "firefox") && !QDir::match(programs, "vim"));
+        ProgramHarness::press("cmdAvbryt");
+        h.platform.fileChoices << FileChoice::cancel();
+        ProgramHarness::press("cmdBladdra", openSettings(h));
+        QCOMPARE(h.platform.fileDialogs.last().initialFileName, QString());
     }
 
     // A font with a name is applied first, whatever fails after it; the count is the size
