@@ -32,7 +32,7 @@ void press(ProgramHarness& h, const QString& accessibleName) {
 }
 
 // What the pupil does: a key, a button's accessible name, "undo", "disable" (the document, as a
-// dialog does), "minimise" (the dialogs) or "no browser" (it fails to start).
+// dialog does), "minimise" (the dialogs), "no browser" (it fails to start) or a dialog by name.
 void run(ProgramHarness& h, const QString& step) {
     shell::MainWindow& frame = h.editor().mdiForm1();
     if (step.startsWith("Ctrl+"))
@@ -45,6 +45,8 @@ void run(ProgramHarness& h, const QString& step) {
         h.platform.programsStart = false;
     else if (step == "minimise")
         h.editor().windows().open("frmLank")->showMinimized();
+    else if (step.startsWith("frm"))
+        h.editor().windows().showDialog(step);
     else
         press(h, step);
 }
@@ -143,6 +145,8 @@ private slots:
         row("one window a name, restored, and the buttons work beside it",
             {"Infoga länk, minimise, Infoga länk, Fet", sel, x,
              "Hej <B>du</B>| glada | du | frmLank | document disabled"});
+        row("a name with no window leaves the document as it was",
+            {"Infoga länk, frmSaknas", sel, x, kept + " | frmLank | document disabled"});
     }
 
     // Text, caret, selection and clipboard afterwards, and what else happened; the focus stays
