@@ -9,7 +9,6 @@
 #include "support/Table.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <sys/stat.h>
 

@@ -10,15 +10,9 @@
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 
-#include <QApplication>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextCursor>
 
 #include <cstdio>
 
@@ -145,14 +139,6 @@ private slots:
         // The restored copy is this run's copy now.
         QCOMPARE(copiesIn(state.path()).size(), row.leftInPlace + int(!row.restored.isEmpty()));
         QCOMPARE(copiesIn(state.filePath("undanlagda")).size(), row.setAside);
-    }
-
-    void onlyWholeCopiesRead() {
-        const QString text = QStringLiteral("\uFEFFå");
-        const QByteArray whole = recovery::toBytes({"a\nb.html", QDateTime::currentDateTime(), {}, text});
-        const std::optional<recovery::RecoveryCopy> copy = recovery::fromBytes(whole);
-        QVERIFY(copy && copy->text == text && copy->fileName == "a\nb.html");
-        QVERIFY(!recovery::fromBytes(whole.chopped(1)));
     }
 
     // Edits that come while a copy is being made are held back and follow it. The edit keeps the

@@ -164,13 +164,12 @@ private slots:
 
     // With unsaved text, the pupil answers Nej to saving it and opens the file.
     void hostileFile_data() {
-        const QString notFound = "Hittar inte filen";
         addRows<Hostile>({
             {"100 MB of lines", {htmlLines(100 * kMiB)}},
             {"1 MB line of NUL bytes, no blank to wrap at", {QByteArray(kMiB, '\0')}},
             {"larger than 256 MiB", {{}, File::Sparse, "Filen är för stor för att öppnas."}},
-            {"named pipe", {{}, File::Pipe, notFound}},
-            {"device", {{}, File::Device, notFound}},
+            {"named pipe", {{}, File::Pipe, "Hittar inte filen"}},
+            {"device", {{}, File::Device, "Hittar inte filen"}},
         });
     }
     void hostileFile() {

@@ -89,10 +89,12 @@ private slots:
     void browsing() {
         ProgramHarness h(settingsWith("/bin/firefox"));
         QWidget* dialog = openSettings(h);
-        const auto level = [&](const char* label, const char* field) {
-            return h.find(label)->geometry().center().y() == h.find(field)->geometry().center().y();
+        const auto beside = [&](const char* label, const char* field) { // level with it, to its left
+            const QRect caption = h.find(label)->geometry(), box = h.find(field)->geometry();
+            return caption.center().y() == box.center().y() && caption.right() < box.left();
         };
-        QVERIFY(level("Label1", "cboTextStorlek") && level("Label2", "cboTsnitt") && level("Label3", "txtwebblasare"));
+        QVERIFY(beside("Label1", "cboTextStorlek") && beside("Label2", "cboTsnitt") &&
+                beside("Label3", "txtwebblasare"));
         QCOMPARE(h.find("cmdBladdra")->geometry().right(), h.find("txtwebblasare")->geometry().right());
         // Widened, the dialog gives the room to the browser's path.
         const int pathWidth = h.find("txtwebblasare")->width();
