@@ -141,6 +141,12 @@ private slots:
         QCOMPARE(copiesIn(state.filePath("undanlagda")).size(), row.setAside);
     }
 
+    // A copy cut short is not read, whatever its header says.
+    void onlyWholeCopiesRead() {
+        const QByteArray whole = recovery::toBytes({"a.html", QDateTime::currentDateTime(), {}, "å"});
+        QVERIFY(recovery::fromBytes(whole) && !recovery::fromBytes(whole.chopped(1)));
+    }
+
     // Edits that come while a copy is being made are held back and follow it. The edit keeps the
     // length, so a lost edit is not mended by reading the whole text again.
     void mirrorFollowsEveryEdit() {
