@@ -96,8 +96,7 @@ private slots:
         QCOMPARE(contentsOf(path("annan.html")), "\xE5\r\n");
     }
 
-    // A file that is there is asked about; a failed write keeps the old file
-    // and the text as they were.
+    // A file that is there is asked about; a failed write keeps the old file and the text as they were.
     void saveAs_data() {
         const QString page = "sida.html";
         addRows<SaveAsRow>({

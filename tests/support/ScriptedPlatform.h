@@ -48,7 +48,6 @@ public:
     int unscriptedCalls = 0; // a dialog shown with no answer queued for it
     QString clipboard;       // null: it holds no text
 
-    // The texts of the messages shown so far.
     QStringList messageTexts() const {
         QStringList texts;
         for (const platform::Message& message : messages)
