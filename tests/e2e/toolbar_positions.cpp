@@ -1,6 +1,5 @@
-// Prints the centre of each toolbar button of the main window from its top left corner, as
-// "x<TAB>y<TAB>accessible name" a line, for the end-to-end scripts to click (the buttons take no
-// focus). Run on the program's X server, style and scaling, it builds the same window and layout.
+// Prints "x<TAB>y<TAB>accessible name", the centre of each toolbar button from the main window's
+// corner, for the end-to-end scripts to click: built on the program's X server, style and scaling.
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 

@@ -1,6 +1,5 @@
-// Every word the program shows is Swedish, whatever the desktop's language: every window, both
-// file dialogs, a message box and every menu, tooltips included. A word passes when it is in
-// swedish-words.txt (the program's words; HTML, colour, font and key names) or a folder shown.
+// Every word shown is Swedish on any desktop: windows, file dialogs, a message box and menus, tooltips included.
+// A word passes when in swedish-words.txt (the program's words; HTML, colour, font, key names) or a folder shown.
 #include "platform/FileDialogs.h"
 #include "program/Translations.h"
 #include "shell/MainWindow.h"

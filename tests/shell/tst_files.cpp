@@ -11,8 +11,8 @@ using platform::FileChoice;
 namespace {
 
 struct OpenRow {
-    QString chosen;      // "": the dialog is cancelled; "<empty>": it gives an empty path
-    qint64 reportedSize; // 0: the real one
+    QString chosen;                     // "": the dialog is cancelled; "<empty>": it gives an empty path
+    std::optional<qint64> reportedSize; // none: the real one
     QString message;
     bool opens;
 };
@@ -51,20 +51,19 @@ private slots:
     void open_data() {
         const QString tooLarge = "Filen är för stor för att öppnas.", missing = "Hittar inte filen";
         addRows<OpenRow>({
-            {"a file opens", {"sida.html", 0, "", true}},
+            {"a file opens", {"sida.html", {}, "", true}},
             {"said to be 256 MiB: opens", {"sida.html", 256LL << 20, "", true}},
             {"a byte more: too large", {"sida.html", (256LL << 20) + 1, tooLarge, false}},
-            {"cancelled", {"", 0, "", false}},
-            {"the dialog gives an empty path", {"<empty>", 0, "", false}},
-            {"missing file", {"borta.html", 0, missing, false}},
-            {"the file already open", {"eget.html", 0, "eget.html är redan öppen!", false}},
+            {"cancelled", {"", {}, "", false}},
+            {"the dialog gives an empty path", {"<empty>", {}, "", false}},
+            {"missing file", {"borta.html", {}, missing, false}},
+            {"the file already open", {"eget.html", {}, "eget.html är redan öppen!", false}},
         });
     }
     void open() {
         QFETCH(OpenRow, row);
         ProgramHarness h;
-        if (row.reportedSize > 0)
-            h.platform.reportedFileSize = row.reportedSize;
+        h.platform.reportedFileSize = row.reportedSize;
         h.editor().setText("eget");
         h.editor().setCurrentFileName(path("eget.html"));
         h.editor().markUnchanged();
@@ -97,8 +96,7 @@ private slots:
         QCOMPARE(contentsOf(path("annan.html")), "\xE5\r\n");
     }
 
-    // A file that is there is asked about; a failed write keeps the old file
-    // and the text as they were.
+    // A file that is there is asked about; a failed write keeps the old file and the text as they were.
     void saveAs_data() {
         const QString page = "sida.html";
         addRows<SaveAsRow>({
@@ -123,8 +121,7 @@ private slots:
         h.state().strAvbrutet = "ja"; // left over from an earlier cancel: must not matter
         h.editor().mdiForm1().mnuSparasom_Click();
         const bool written = row.outcome == "written";
-        const QString name = row.chosen.section('/', -1);
-        const QString question = "Filen " + name + " finns redan. Ersätta befintlig fil?";
+        const QString question = "Filen " + row.chosen.section('/', -1) + " finns redan. Ersätta befintlig fil?";
         QStringList messages(row.answers.size(), question);
         if (row.outcome == "failed")
             messages << "Ett fel har uppstått. Filen sparades inte";

@@ -1,26 +1,21 @@
-// The toolbar buttons and their keys. Run once more under a real X server (xvfb-run,
-// QT_QPA_PLATFORM=xcb), where the clipboard is owned by one program and read by another.
+// The toolbar buttons and their keys; the clipboard once more under a real X server (xcb).
 // Mutants that change nothing: dropping the checks in cut and paste that skip writing an empty
 // text over no selection (writing nothing at the caret leaves text and caret as they were).
 #include "shell/MainWindow.h"
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
 
-#include <QAction>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QToolBar>
-
-#include <cstdio>
 
 using namespace vimla;
 using namespace vimla::testing;
 
 namespace {
 
-// With the mouse, as the pupil presses it, found by the name a screen reader speaks: a face, a
-// name and an action that drifted apart would fail here.
+// Clicked as the pupil does, found by the name a screen reader speaks: face, name and action drifted apart fail.
 void press(ProgramHarness& h, const QString& accessibleName) {
     for (QToolBar* bar : h.editor().mdiForm1().findChildren<QToolBar*>()) {
         for (QAction* action : bar->actions()) {
@@ -71,8 +66,7 @@ struct Row {
     QString after;     // marked, then the clipboard and every other effect, joined by " | "
 };
 
-// Another program: alone it prints what it finds on the clipboard (hex-coded UTF-8); given a
-// text and milliseconds, it owns the clipboard so long.
+// Another program: alone it prints the clipboard (hex-coded UTF-8); given a text and milliseconds, owns it so long.
 const char* const kOtherProgram = "--clipboard";
 
 int otherProgram(int argc, char* argv[]) {
@@ -125,8 +119,8 @@ private slots:
               "Infoga bild=frmBild", "Infoga tabell=frmTabell", "Ramar=frmRamar"})
             row(dialog,
                 {dialog.section('=', 0, 0), sel, x, kept + " | " + dialog.section('=', 1) + " | document disabled"});
-        const QString lines = "rad [ett\u00a0\nrad] två"; // a no-break space and a line break
-        row("wrap over lines", {"Fet", lines, x, "rad <B>ett\u00a0\nrad</B>| två | ett\u00a0\r\nrad"});
+        row("wrap over a no-break space and a line break",
+            {"Fet", "rad [ett\u00a0\nrad] två", x, "rad <B>ett\u00a0\nrad</B>| två | ett\u00a0\r\nrad"});
         row("cut the selection", {"Klipp ut", sel, x, "Hej | glada | du"});
         row("copy the selection", {"Kopiera", sel, x, sel + " | du"});
         row("copy nothing empties the clipboard", {"Kopiera", at, x, at + " | "});
@@ -161,7 +155,6 @@ private slots:
         h.setTextAndSelect(unmarked(row.before), start, end < 0 ? 0 : end - start - 1);
         h.editor().markUnchanged();
         h.platform.clipboard = row.clipboard;
-        h.platform.clipboardHasText = !row.clipboard.isNull();
         h.state().strWebblasare = "/b";
         for (const QString& step : row.steps.split(", "))
             run(h, step);

@@ -1,26 +1,20 @@
 #include "support/ProgramHarness.h"
 
 #include "program/Program.h"
+#include "support/Files.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 
 namespace vimla::testing {
 
 ProgramHarness::ProgramHarness(std::optional<QByteArray> settings) {
-    if (settings) {
-        QFile file(QDir(platform.applicationFolderPath).filePath(QStringLiteral("vimlahtml.ini")));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(*settings);
-    }
+    if (settings)
+        writeBytes(platform.applicationFolderPath + "/vimlahtml.ini", *settings);
     m_editor = program::startProgram(platform);
 }
-
-ProgramHarness::~ProgramHarness() = default;
 
 QWidget* findWidget(const QString& objectName) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -39,53 +33,13 @@ QWidget* findWidget(const QString& objectName) {
 void ProgramHarness::type(QWidget* target, const QString& text) {
     QWidget* receiver = target ? target : QApplication::focusWidget();
     for (const QChar c : text) {
-        if (c.unicode() < 128 && c != u'\n') {
+        if (c == u'\n')
+            QTest::keyClick(receiver, Qt::Key_Return);
+        else if (c.unicode() < 128)
             QTest::keyClick(receiver, c.toLatin1());
-            continue;
-        }
-        // keyClicks asserts on letters outside ASCII; send the key event with its text.
-        const Qt::Key key = c == u'\n' ? Qt::Key_Return : Qt::Key_unknown;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c == u'\n' ? QString() : QString(c));
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, c == u'\n' ? QString() : QString(c));
-        QApplication::sendEvent(receiver, &press);
-        QApplication::sendEvent(receiver, &release);
+        else // keyClick asserts on letters outside ASCII: the key goes with its text
+            QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-}
-
-void ProgramHarness::setTextAndSelect(const QString& text, int start, int length) {
-    m_editor->setText(text);
-    QTextCursor cursor = txtHtml().textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-    txtHtml().setTextCursor(cursor);
-}
-
-int ProgramHarness::caret() {
-    return txtHtml().textCursor().position();
-}
-
-bool ProgramHarness::hasSelection() {
-    return txtHtml().textCursor().hasSelection();
-}
-
-void ProgramHarness::open(const QString& path) {
-    platform.fileChoices.enqueue(ScriptedPlatform::choose(path));
-    m_editor->files().Oppna();
-}
-
-QStringList ProgramHarness::documentState() {
-    return {m_editor->currentFileName(), state().strAndrad, state().strAvbrutet, m_editor->statusText(),
-            m_editor->text()};
-}
-
-QWidget* ProgramHarness::showDialog(const QString& name) {
-    return activate(m_editor->windows().showDialog(name));
-}
-
-QWidget* ProgramHarness::activate(QWidget* window) {
-    if (window)
-        window->activateWindow(); // shortcuts act only in the active window
-    return window && QTest::qWaitForWindowActive(window) ? window : nullptr;
 }
 
 void ProgramHarness::press(const QString& name, QWidget* window) {
@@ -98,11 +52,6 @@ void ProgramHarness::press(const QString& name, QWidget* window) {
         QTest::mouseClick(button, Qt::LeftButton);
     }
     settle();
-}
-
-void ProgramHarness::settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 namespace {
@@ -138,18 +87,6 @@ void ProgramHarness::verifyKeysPressNothing(QWidget* window) {
         if (box)
             QCOMPARE(box->count(), items);
     }
-}
-
-void ProgramHarness::verifyOnlyFailure(const QString& text, const QString& title) {
-    QCOMPARE(platform.messageTexts(), QStringList{text});
-    const vimla::platform::Message& shown = platform.messages.first();
-    QVERIFY(shown.icon == vimla::platform::Icon::Exclamation && shown.buttons == vimla::platform::Buttons::Ok);
-    QCOMPARE(shown.title, title);
-}
-
-void ProgramHarness::verifyDocumentBack() {
-    QVERIFY(txtHtml().isEnabled());
-    QTRY_VERIFY(txtHtml().hasFocus());
 }
 
 QStringList ProgramHarness::unlabelledFields(const QWidget* window) {

@@ -15,12 +15,13 @@
 
 namespace vimla::testing {
 
+QWidget* findWidget(const QString& objectName);
+
 // The whole program, built in-process around a scripted platform exactly as start-up builds it.
 // A settings file is written first unless `settings` is std::nullopt.
 class ProgramHarness {
 public:
     explicit ProgramHarness(std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
-    ~ProgramHarness();
 
     ScriptedPlatform platform;
     shell::Editor& editor() { return *m_editor; }
@@ -28,50 +29,71 @@ public:
     QPlainTextEdit& txtHtml() { return m_editor->txtHtml(); }
 
     // A top-level window or control of the program by its object name, or nullptr.
-    template <typename T = QWidget> T* find(const QString& objectName) const;
+    template <typename T = QWidget> T* find(const QString& objectName) const {
+        return qobject_cast<T*>(findWidget(objectName));
+    }
 
     // Types text key by key into the focused widget (or into `target`), Swedish letters too.
     static void type(QWidget* target, const QString& text);
 
     // Sets the text and selection of the editor directly: select [start, start + length).
-    void setTextAndSelect(const QString& text, int start, int length);
-    int caret();
-    bool hasSelection();
+    void setTextAndSelect(const QString& text, int start, int length) {
+        m_editor->setText(text);
+        QTextCursor cursor = txtHtml().textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        txtHtml().setTextCursor(cursor);
+    }
+    int caret() { return txtHtml().textCursor().position(); }
 
     // Opens the file through "Öppna" and its dialog.
-    void open(const QString& path);
+    void open(const QString& path) {
+        platform.fileChoices.enqueue(ScriptedPlatform::choose(path));
+        m_editor->files().Oppna();
+    }
     // What the pupil sees of the document: name, flags, status and text.
-    QStringList documentState();
+    QStringList documentState() {
+        return {m_editor->currentFileName(), state().strAndrad, state().strAvbrutet, m_editor->statusText(),
+                m_editor->text()};
+    }
 
     // Shows a dialog as its toolbar button does and waits until it is the active window.
-    QWidget* showDialog(const QString& name);
+    QWidget* showDialog(const QString& name) { return activate(m_editor->windows().showDialog(name)); }
     // Activates the window and waits for it; nullptr if it is missing or stays inactive.
-    static QWidget* activate(QWidget* window);
+    static QWidget* activate(QWidget* window) {
+        if (window)
+            window->activateWindow(); // shortcuts act only in the active window
+        return window && QTest::qWaitForWindowActive(window) ? window : nullptr;
+    }
     // Clicks the button `name` (inside `window` when given), or the window's close box when the
     // name is empty; then settles, so a window that closed is gone.
     static void press(const QString& name, QWidget* window = nullptr);
     // Deletes closed windows and lets the focus move, as the event loop would.
-    static void settle();
+    static void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
 
-    // Checks that no button, field or box of the window is pressed by Return, Enter or Escape:
-    // the window stays, the document keeps its text and selection, and no list of a box grows
-    // (each editable box has "3" typed into it first).
+    // Checks that Return, Enter and Escape press no button, field or box of the window (each editable
+    // box has "3" typed first): the window stays, the document keeps text and selection, no list grows.
     void verifyKeysPressNothing(QWidget* window);
     // Checks that exactly one message was shown: `text`, exclamation mark, OK, and the title.
-    void verifyOnlyFailure(const QString& text, const QString& title = QStringLiteral("Vimlaskolans HTML-editor"));
+    void verifyOnlyFailure(const QString& text, const QString& title = QStringLiteral("Vimlaskolans HTML-editor")) {
+        QCOMPARE(platform.messageTexts(), QStringList{text});
+        const vimla::platform::Message& shown = platform.messages.first();
+        QVERIFY(shown.icon == vimla::platform::Icon::Exclamation && shown.buttons == vimla::platform::Buttons::Ok);
+        QCOMPARE(shown.title, title);
+    }
     // Checks that the document window is enabled and has the keyboard focus again.
-    void verifyDocumentBack();
+    void verifyDocumentBack() {
+        QVERIFY(txtHtml().isEnabled());
+        QTRY_VERIFY(txtHtml().hasFocus());
+    }
     // The fields (line edits and boxes) of the window that no label names for screen readers.
     static QStringList unlabelledFields(const QWidget* window);
 
 private:
     std::unique_ptr<shell::Editor> m_editor;
 };
-
-QWidget* findWidget(const QString& objectName);
-
-template <typename T> T* ProgramHarness::find(const QString& objectName) const {
-    return qobject_cast<T*>(findWidget(objectName));
-}
 
 } // namespace vimla::testing
