@@ -60,6 +60,7 @@ private slots:
             {"the program folder's", {" 14\r\nC\r\n/b\r\n", "C 14 | 14, C, /b"}},
             {"size 0, no font: the design font", {"0\r\n\r\n\r\n", "MS Sans Serif 8.25 | 0, , "}},
             {"size refused, what was read kept", {"900\r\nA\r\n/b\r\n", "Arial 11 | 900, A, " + failed}},
+            {"at 64 KiB exactly", {" 12\r\nA\r\n" + browser.chopped(1), "A 12 | 12, A, " + browser.chopped(1)}},
             {"a byte past 64 KiB: unreadable", {" 12\r\nA\r\n" + browser, "Arial 11 | 0, , " + failed}},
         });
     }
