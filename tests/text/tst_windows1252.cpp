@@ -1,10 +1,12 @@
 // Document bytes to editor text and back: the code page, references for what it cannot hold,
-// line breaks, and the long-line rule that decides how a text is shown.
+// line breaks, UTF-8 files kept as they came, and the long-line rule that decides how a text is shown.
 // Mutants that change nothing: "size < limit" for the early answer (the loop gives the same), and
 // byte 0 sent down the reference path in encodeDocument (which writes the same byte); the growth
 // check before copying a reference (16 free bytes are always kept, and no reference is longer);
 // "<=" in the loop of fromEditorLineBreaks (the one character read past the end is the string's
-// closing zero, which is no line break).
+// closing zero, which is no line break); the reserved size of the saved text, and "<= 0x80" in the
+// ASCII test (a lone 0x80 byte is never whole UTF-8, so such a file is Windows-1252 either way).
+#include "text/FileEncoding.h"
 #include "text/LongLines.h"
 #include "text/Windows1252.h"
 
@@ -101,6 +103,38 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, longer);
         QCOMPARE(hasLineLongerThan(text, 3), longer);
+    }
+
+    void unchangedFileComesBackWhole_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QByteArray>("closingBreak"); // what saving adds behind the text
+        const QByteArray mark("\xEF\xBB\xBF");
+        // clang-format off
+        QTest::newRow("2-byte letters, CR LF")                << QByteArray("L\xC3\xA4rarens\r\nsida\r\n")  << true  << QByteArray("\r\n");
+        QTest::newRow("3-byte euro, lone LF")                 << QByteArray("\xE2\x82\xAC 5\nrad\n")        << true  << QByteArray("\n");
+        QTest::newRow("4-byte emoji, no break")               << QByteArray("a\xF0\x9F\x98\x80")            << true  << QByteArray("\r\n");
+        QTest::newRow("mark, ASCII only")                     << mark + "<P>\r\n"                           << true  << QByteArray("\r\n");
+        QTest::newRow("mark, 2-byte, lone LF")                << mark + "\xC3\xA5\n"                        << true  << QByteArray("\n");
+        QTest::newRow("mark alone")                           << mark                                       << true  << QByteArray("\r\n");
+        QTest::newRow("second mark is part of the text")      << mark + mark + "x"                          << true  << QByteArray("\r\n");
+        QTest::newRow("ASCII only is Windows-1252")           << QByteArray("abc\r\n")                      << false << QByteArray("\r\n");
+        QTest::newRow("Windows-1252 letters")                 << QByteArray("\xE5\xE4\xF6\r\n")             << false << QByteArray("\r\n");
+        QTest::newRow("one broken sequence, Windows-1252")    << QByteArray("L\xC3\xA4rare \xE4r\r\n")      << false << QByteArray("\r\n");
+        QTest::newRow("4-byte sequence cut off")              << QByteArray("x\xF0\x9F\x98")                << false << QByteArray("\r\n");
+        QTest::newRow("mark before a broken sequence")        << mark + "\xFF"                              << false << QByteArray("\r\n");
+        QTest::newRow("encoded surrogate")                    << QByteArray("\xED\xA0\x80")                 << false << QByteArray("\r\n");
+        QTest::newRow("overlong slash")                       << QByteArray("\xC0\xAF")                     << false << QByteArray("\r\n");
+        // clang-format on
+    }
+    void unchangedFileComesBackWhole() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, utf8);
+        QFETCH(QByteArray, closingBreak);
+        const DecodedFile decoded = decodeFile(file);
+        QCOMPARE(decoded.encoding.kind == FileEncoding::Kind::Utf8, utf8);
+        QVERIFY(!decoded.editorText.contains(u'\r'));
+        QCOMPARE(encodeFile(decoded.editorText, decoded.encoding), file + closingBreak);
     }
 };
 
