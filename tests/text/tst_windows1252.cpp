@@ -6,13 +6,15 @@
 // "<=" in the loop of fromEditorLineBreaks (the one character read past the end is the string's
 // closing zero, which is no line break); the reserved size of the saved text, and "<= 0x80" in the
 // ASCII test (a lone 0x80 byte is never whole UTF-8, so such a file is Windows-1252 either way).
+#include "support/Table.h"
 #include "text/FileEncoding.h"
 #include "text/LongLines.h"
 #include "text/Windows1252.h"
 
-#include <QTest>
-
 using namespace vimla::text;
+using namespace vimla::testing;
+
+using Encoded = std::pair<QString, QByteArray>; // editor text, and the bytes saved for it
 
 class TestWindows1252 : public QObject {
     Q_OBJECT
@@ -31,25 +33,20 @@ private slots:
     }
 
     void encoding_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        const auto row = [](const char* name, const QString& text, const QByteArray& bytes) {
-            QTest::newRow(name) << text << bytes;
-        };
-        row("Swedish letters", QString::fromUtf8("åäöÅÄÖ"), "\xe5\xe4\xf6\xc5\xc4\xd6");
-        row("U+0080 is no euro sign", QString(QChar(0x80)), "&#128;");
-        row("omega", QString::fromUtf8("Ω"), "&#937;");
-        row("emoji is one reference", QString::fromUtf8("a😀b"), "a&#128512;b");
-        row("lone high surrogate at the end", QString(QChar(0xD800)), "&#55296;");
-        row("high surrogate before a letter", QString(QChar(0xD800)) + "a", "&#55296;a");
-        row("line separator", QString::fromUtf8("\u2028"), "&#8232;");
-        row("NUL", QString(QChar(0)), QByteArray(1, '\0'));
+        addRows<Encoded>({
+            {"Swedish letters", {QString::fromUtf8("åäöÅÄÖ"), "\xe5\xe4\xf6\xc5\xc4\xd6"}},
+            {"U+0080 is no euro sign", {QString(QChar(0x80)), "&#128;"}},
+            {"emoji is one reference", {QString::fromUtf8("a😀b"), "a&#128512;b"}},
+            {"lone high surrogate at the end", {QString(QChar(0xD800)), "&#55296;"}},
+            {"high surrogate before a letter", {QString(QChar(0xD800)) + "a", "&#55296;a"}},
+            {"line separator", {QString::fromUtf8("\u2028"), "&#8232;"}},
+            {"NUL", {QString(QChar(0)), QByteArray(1, '\0')}},
+        });
     }
     void encoding() {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(encodeWindows1252(text), bytes);
-        QCOMPARE(encodeDocument(text), bytes);
+        QFETCH(Encoded, row);
+        QCOMPARE(encodeWindows1252(row.first), row.second);
+        QCOMPARE(encodeDocument(row.first), row.second);
     }
 
     void fileLineBreaks_data() {
