@@ -62,8 +62,6 @@ private slots:
             {"2.51 rounds up", {"2.51", 2.51, 3}},
             {"second point ends the number", {"1.2.3", 1.2, 1}},
             {"point first", {".5", 0.5, 0}},
-            {"point last", {"5.", 5, 5}},
-            {"lone minus", {"-", 0, 0}},
             {"lone point", {".", 0, 0}},
             {"blank between sign and digits", {"- 5", -5, -5}},
             {"explicit plus", {"+8", 8, 8}},
@@ -109,7 +107,6 @@ private slots:
             {"no thousands separator", {12345678.0, " 12345678"}},
             {"15 significant digits", {1.0 / 3.0, " 0.333333333333333"}},
             {"no trailing zeros", {0.1 + 0.2, " 0.3"}},
-            {"large uses an exponent", {1e20, " 1E+20"}},
             {"small uses an exponent", {0.00001, " 1E-05"}},
             {"largest double stays readable", {-std::numeric_limits<double>::max(), "-1.79769313486231E+308"}},
         });

@@ -24,9 +24,7 @@ private slots:
         for (int b = 0; b < 256; ++b)
             bytes += char(b);
         const QString text = decodeWindows1252(bytes);
-        QCOMPARE(text.size(), 256);
         QCOMPARE(encodeWindows1252(text), bytes);
-        QCOMPARE(encodeDocument(text).size(), 257); // LF alone becomes CR LF
         QCOMPARE(text.mid(0x80, 0x20), QString::fromUtf8("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
                                                          "\u0090‘’“”•–—˜™š›œ\u009DžŸ"));
         QCOMPARE(text.mid(0xA0, 2), QString::fromUtf8("\u00A0¡"));
