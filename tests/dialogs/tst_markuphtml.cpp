@@ -100,6 +100,8 @@ private slots:
                            "VLINK=\"re\"d\"")}},
             {"frmRam1: only the column fields",
              {{"x", "x", "20", "80"}, framePage({R"(<FRAMESET COLS="20%,80%">)", "", frame(1), frame(2)})}},
+            {"frmRam2: only the row fields",
+             {{"40", "60", "x", "x"}, framePage({R"(<FRAMESET ROWS="40%,60%">)", "", frame(1), frame(2)})}},
             {"frmRam3: both rows share the columns",
              {{"", " 100", "12.5", " 87.5"},
               framePage({R"(<FRAMESET ROWS="%, 100%">)", "", kCols, frame(1), frame(2), "   </FRAMESET>", "", kCols,
