@@ -52,7 +52,7 @@ void RecoveryKeeper::changeMarked() {
         m_unsavedSince.start();
     // Every edit puts the copy off, unless typing has gone on so long without a pause that the
     // copy is overdue: then the timer already running is left to run out.
-    if (!m_pause.isActive() || m_unsavedSince.elapsed() < kLongestWait.count())
+    if (!m_pause.isActive() || m_unsavedSince.elapsed() < m_longestWait.count())
         m_pause.start();
 }
 

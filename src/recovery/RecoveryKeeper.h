@@ -36,6 +36,7 @@ public:
     void offerLeftoverCopies();
 
     void setPause(std::chrono::milliseconds pause) { m_pause.setInterval(pause); }
+    void setLongestWait(std::chrono::milliseconds longest) { m_longestWait = longest; }
     // Waits until every copy and removal ordered so far is done.
     void waitForDisk() { m_disk.waitForDone(); }
 
@@ -56,6 +57,7 @@ private:
     RecoveryFolder m_folder;
     QTimer m_pause;
     QElapsedTimer m_unsavedSince;
+    std::chrono::milliseconds m_longestWait = kLongestWait;
     QThreadPool m_disk;
     quint64 m_change = 0;       // counts the edits
     quint64 m_copiedChange = 0; // the edit the last copy holds

@@ -86,9 +86,11 @@ private slots:
         ProgramHarness h;
         auto* keeper = h.editor().findChild<RecoveryKeeper*>();
         keeper->setPause(std::chrono::milliseconds(10));
+        keeper->setLongestWait(std::chrono::milliseconds(20));
         QSignalSpy written(keeper, &RecoveryKeeper::copyWritten);
         for (const QString& typed : {QStringLiteral("hej"), QStringLiteral(" du")}) {
-            ProgramHarness::type(&h.txtHtml(), typed); // each pause leaves a copy
+            QTest::qWait(40); // each pause leaves a copy, also one longer than the longest wait
+            ProgramHarness::type(&h.txtHtml(), typed);
             QVERIFY(written.wait(5000));
         }
         const QString state = h.platform.userStateFolderPath;
