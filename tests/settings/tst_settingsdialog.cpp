@@ -1,9 +1,13 @@
-// The settings dialog as a pupil uses it. Mutants that change nothing: in the layout the size box
-// a character and the browser field a pixel wider, the browse button a row lower below an empty
-// row, a pixel more above the buttons, the field column without its stretch (the path takes the
-// room anyway); and refusing a size whose count does not fit, as every accepted size fits.
+// The settings: the size text, the texts the file can hold, where the file lies, and the dialog
+// as a pupil uses it. Mutants that change nothing: "ok" starting true in the size reader (the
+// conversion always sets it); in the layout the size box a character and the browser field a
+// pixel wider, the browse button a row lower below an empty row, a pixel more above the buttons,
+// the field column without its stretch (the path takes the room anyway); and refusing a size
+// whose count does not fit, as every accepted size fits.
 #include "platform/FileFilter.h"
+#include "settings/PointSizeText.h"
 #include "shell/MainWindow.h"
+#include "shell/SettingsStore.h"
 #include "support/Files.h"
 #include "support/ProgramHarness.h"
 #include "support/Table.h"
@@ -15,8 +19,22 @@
 using namespace vimla;
 using namespace vimla::testing;
 using platform::FileChoice;
+using shell::SettingsStore;
 
 namespace {
+
+using PointSize = std::pair<QString, double>; // the text, the points (0: refused)
+
+struct Stored {
+    QString size, font, browser;
+    QByteArray file = {}; // empty: not written
+};
+
+// "w": the application folder is writable, "a": it has a file, "u": the user folder has one,
+// "-": there is no user folder. `read` and `written` name a file.
+struct Location {
+    QString setup, read, written;
+};
 
 struct Browse {
     QString stored;
@@ -47,6 +65,68 @@ QWidget* openSettings(ProgramHarness& h) {
 class TestSettingsDialog : public QObject {
     Q_OBJECT
 private slots:
+    void pointSize_data() {
+        addRows<PointSize>({
+            {"sign place of the dialog, blanks around", {" 12\t ", 12}},
+            {"smallest", {"1", 1}},
+            {"largest", {"500", 500}},
+            {"below smallest", {"0.99", 0}},
+            {"above largest", {"500.01", 0}},
+            {"group separator", {"1,000", 0}},
+            {"letters behind", {"12abc", 0}},
+        });
+    }
+    void pointSize() {
+        QFETCH(PointSize, row);
+        QCOMPARE(settings::pointSizeFromText(row.first).value_or(0.0), row.second);
+    }
+
+    // A text the file could not give back is a failure, and the old file stays.
+    void writtenOnlyIfReadBack_data() {
+        addRows<Stored>({
+            {"Swedish letters", {" 12", "Å", "/ä", " 12\r\n\xc5\r\n/\xe4\r\n"}},
+            {"line feed in the size", {"1\n2", "A", ""}},
+            {"carriage return in the font", {"12", "A\r", ""}},
+            {"omega in the browser", {"12", "A", "/Ω"}},
+        });
+    }
+    void writtenOnlyIfReadBack() {
+        QFETCH(Stored, row);
+        ScriptedPlatform platform;
+        QCOMPARE(SettingsStore::save(platform, {row.size, row.font, row.browser}) == platform::WriteResult::Written,
+                 !row.file.isEmpty());
+        QCOMPARE(contentsOf(platform.applicationFolderPath + "/vimlahtml.ini"), row.file);
+    }
+
+    // The application's folder, unless it cannot be written, or the pupil has a file of their
+    // own and the application's folder is read-only.
+    void location_data() {
+        addRows<Location>({
+            {"application folder", {"wa", "a", "a"}},
+            {"application folder, the pupil's file ignored", {"wau", "a", "a"}},
+            {"no file in the application folder: the pupil's", {"wu", "u", "a"}},
+            {"installed with a file", {"a", "a", "u"}},
+            {"installed with a file, the pupil has one", {"au", "u", "u"}},
+            {"installed without a file: the user folder, made when needed", {"", "", "u"}},
+            {"no user folder", {"-a", "a", "a"}},
+        });
+    }
+    void location() {
+        QFETCH(Location, row);
+        ScriptedPlatform platform;
+        platform.applicationFolderWritable = row.setup.contains('w');
+        const QString app = platform.applicationFolderPath + "/vimlahtml.ini";
+        const QString user = platform.userConfigFolderPath + "/inst/vimlahtml.ini";
+        if (row.setup.contains('a'))
+            writeBytes(app, "1,a,");
+        QDir().mkpath(platform.userConfigFolderPath + (row.setup.contains('u') ? "/inst" : ""));
+        if (row.setup.contains('u'))
+            writeBytes(user, "1,u,");
+        platform.userConfigFolderPath = row.setup.contains('-') ? QString() : platform.userConfigFolderPath + "/inst";
+        QCOMPARE(SettingsStore::load(platform).fontName.value_or(""), row.read);
+        QCOMPARE(SettingsStore::save(platform, {"2", "ny", ""}), platform::WriteResult::Written);
+        QCOMPARE(contentsOf(row.written == "a" ? app : user), "2\r\nny\r\n\r\n");
+    }
     void browserCheck_data() {
         addRows<Browse>({
             {"typed path refused", {"", {}, "/bin/firefox", {}}},
