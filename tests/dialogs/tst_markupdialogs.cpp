@@ -1,9 +1,7 @@
-// The markup dialogs: the HTML they and the page dialogs build from their field texts, exactly as
-// typed (every line, blank and quote, CR LF between lines and none after the last), and the
-// dialogs as a pupil uses them. The picture dialog's pictures are files on the disk; its folders
-// and drives are listed from the scripted platform's table. Mutants that change nothing: the
-// sizes reserved for a list, and 1 as the column count of a table without rows (its columns are
-// multiplied by no rows).
+// The HTML the markup and page dialogs build from their field texts, exactly as typed (every line,
+// blank and quote, CR LF between lines, none after the last), and the dialogs as a pupil uses them;
+// the pictures are files, the folders and drives the scripted platform's table. Mutants that change
+// nothing: the sizes reserved for a list; 1 as the column count of a table without rows.
 #include "dialogs/FrmBild.h"
 #include "dialogs/ImageTag.h"
 #include "dialogs/MarkupHtml.h"

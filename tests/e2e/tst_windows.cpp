@@ -1,8 +1,7 @@
-// Every window whole at its scaling (QT_SCALE_FACTOR) and walked round by Tab; every dialog left
-// by "Avbryt" or its close box without a trace, its fields labelled, Return, Enter and Escape
-// inert. And every word shown is Swedish on any desktop: windows, file dialogs, a message box and
-// menus, tooltips included; a word passes when it is in swedish-words.txt (the program's words;
-// HTML, colour, font and key names) or a folder shown.
+// Every window whole at its scaling (QT_SCALE_FACTOR) and walked round by Tab; every dialog left by
+// "Avbryt" or its close box without a trace, its fields labelled, Return, Enter and Escape inert.
+// Every word shown (file dialogs, a message box and menus too) is Swedish on any desktop: in
+// swedish-words.txt (the program's words; HTML, colour, font and key names) or a folder shown.
 #include "platform/FileDialogs.h"
 #include "program/Translations.h"
 #include "shell/MainWindow.h"

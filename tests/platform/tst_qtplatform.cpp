@@ -15,8 +15,7 @@ using namespace vimla::testing;
 
 namespace {
 
-using Write = std::pair<QString, bool>; // the path, whether it is written
-using Start = std::pair<QString, bool>; // the program, whether it starts
+using Write = std::pair<QString, bool>; // the path, whether it is written; or the program, whether it starts
 
 struct Picture {
     QByteArray bytes;
@@ -39,10 +38,10 @@ private slots:
 
     // The browser gets the page as one argument, never through a shell.
     void startProgram_data() {
-        addRows<Start>({{"a program", {"webbläsare", true}}, {"not a program", {"sida.html", false}}});
+        addRows<Write>({{"a program", {"webbläsare", true}}, {"not a program", {"sida.html", false}}});
     }
     void startProgram() {
-        QFETCH(Start, row);
+        QFETCH(Write, row);
         QTemporaryDir dir;
         const QString program = dir.filePath("webbläsare"), page = dir.filePath("a b;$(x).html");
         writeBytes(program, "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.sida\"\n");

@@ -1,8 +1,7 @@
-// Mutants that change nothing a pupil can tell: an empty first line read as another format either
-// way; the disk pool told to use no thread (it always keeps one); a repeating pause timer (more
-// copies while typing goes on); the text mirror reading the whole text more often than needed; the
-// own copy or a stray file looked at as a leftover (never offered); the copy flag after the end of
-// the run; the unsaved mark checked also when nothing changed since the last copy.
+// Mutants a pupil cannot tell: an empty first line read as another format either way; the disk pool
+// told to use no thread (it keeps one); a repeating pause timer or the mirror reading the whole text
+// more often (more copies); the own copy or a stray file looked at as a leftover (never offered);
+// the copy flag after the end of the run; the unsaved mark checked also with no change since.
 #include "program/Program.h"
 #include "recovery/RecoveryKeeper.h"
 #include "shell/MainWindow.h"

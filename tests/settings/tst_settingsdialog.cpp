@@ -1,9 +1,8 @@
-// The settings: the size text, the texts the file can hold, where the file lies, and the dialog
-// as a pupil uses it. Mutants that change nothing: "ok" starting true in the size reader (the
-// conversion always sets it); in the layout the size box a character and the browser field a
-// pixel wider, the browse button a row lower below an empty row, a pixel more above the buttons,
-// the field column without its stretch (the path takes the room anyway); and refusing a size
-// whose count does not fit, as every accepted size fits.
+// The settings: the size text, the texts the file can hold, where it lies, and the dialog. Mutants
+// that change nothing: "ok" starting true in the size reader (the conversion always sets it); the
+// size box a character and the browser field a pixel wider, the browse button a row lower below an
+// empty row, a pixel more above the buttons, the field column without its stretch (the path takes
+// the room anyway); refusing a size whose count does not fit (every accepted size fits).
 #include "platform/FileFilter.h"
 #include "settings/PointSizeText.h"
 #include "shell/MainWindow.h"

@@ -1,7 +1,6 @@
-// The document's files: the settings read at start, the question before unsaved text is
-// dropped, opening and saving. Mutants that change nothing: the ending flag set as the editor is
-// destroyed (destroying the windows sends them no close event, so they would ask nothing either
-// way).
+// The settings read at start, the question before unsaved text is dropped, opening and saving.
+// Mutant that changes nothing: the ending flag set in ~Editor (destroyed windows get no close
+// event, so they would ask nothing either way).
 #include "program/Program.h"
 #include "shell/MainWindow.h"
 #include "support/Files.h"

@@ -47,10 +47,6 @@ void run(ProgramHarness& h, const QString& step) {
 }
 
 // The document as text with the selection in brackets, or the caret as "|": "Hej [du] glada".
-QString unmarked(QString text) {
-    return text.remove('[').remove(']').remove('|');
-}
-
 QString marked(ProgramHarness& h) {
     const QTextCursor cursor = h.txtHtml().textCursor();
     QString text = h.editor().text().replace("\r\n", "\n");
@@ -152,7 +148,8 @@ private slots:
         h.txtHtml().setFocus();
         const int start = row.before.indexOf(QRegularExpression("[[|]"));
         const int end = row.before.indexOf(']');
-        h.setTextAndSelect(unmarked(row.before), start, end < 0 ? 0 : end - start - 1);
+        h.setTextAndSelect(QString(row.before).remove(QRegularExpression("[][|]")), start,
+                           end < 0 ? 0 : end - start - 1);
         h.editor().markUnchanged();
         h.platform.clipboard = row.clipboard;
         h.state().strWebblasare = "/b";

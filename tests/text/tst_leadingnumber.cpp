@@ -1,11 +1,9 @@
 // The number rules every field shares: the number a text starts with, the count it rounds to,
 // and a number written with its sign place; and the settings file, whose first field is a count.
-// Mutants that change nothing: an exponent without digits set to 1 instead of 0 (it only counts
-// for a number out of range, which is never near 0 or 1); "value <= 0" for the sign (0 returned
-// before); the end pointer handed to from_chars moved before the start (the library then reads up
-// to the number text's closing zero, which ends the number in the same place); the reserved size
-// of the written settings text, and "<=" for the end of a size field while reading it (the
-// character there ended the field: never a digit or a sign).
+// Mutants that change nothing: an exponent without digits set to 1 (it counts only out of range,
+// never near 0 or 1); "value <= 0" for the sign (0 returned before); from_chars' end moved before
+// the start (it reads to the closing zero, which ends the number in the same place); the reserved
+// size of the settings text; "<=" for a size field's end (that character is never a digit or sign).
 #include "support/Table.h"
 #include "text/LeadingNumber.h"
 #include "text/SettingsFile.h"
