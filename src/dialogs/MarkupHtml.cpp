@@ -57,9 +57,7 @@ BuiltMarkup listHtml(const ListFields& fields) {
 
     // The counter is wider than the count, so 32767 items end the loop like any other count.
     const qsizetype items = std::max<qsizetype>(*count, 0);
-    QString html;
-    html.reserve(opening.size() + kCrLf.size() + items * item.size() + closing.size());
-    html += opening;
+    QString html = opening.toString();
     html += kCrLf;
     for (qsizetype i = 0; i < items; ++i)
         html += item;

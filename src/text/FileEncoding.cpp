@@ -13,7 +13,7 @@ constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
 bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
-                       [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+                       [](char b) { return (static_cast<unsigned char>(b) & 0x80) == 0; });
 }
 
 // Without the flag the decoder would drop a second mark, which is a character of the text.
@@ -56,18 +56,7 @@ QByteArray encodeFile(QStringView editorRawText, const FileEncoding& encoding) {
     const QStringView breakText = encoding.lineBreaks == FileEncoding::LineBreaks::Lf
                                       ? QStringView(lineBreak + 1, 1)
                                       : QStringView(lineBreak, 2);
-    QString text;
-    text.reserve(editorRawText.size() + editorRawText.size() / 32 + 2);
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < editorRawText.size(); ++i) {
-        const char16_t c = editorRawText[i].unicode();
-        if (c == 0x2029 || c == u'\n') {
-            text += editorRawText.mid(runStart, i - runStart);
-            text += breakText;
-            runStart = i + 1;
-        }
-    }
-    text += editorRawText.mid(runStart);
+    QString text = withLineBreaks(editorRawText, breakText);
     text += breakText;
     // A text that itself begins with U+FEFF would read back as a mark and lose that character;
     // a mark in front keeps it.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace vimla::text {
@@ -108,7 +109,7 @@ LeadingNumber leadingNumber(QStringView text) {
     const char* first = number.data();
     if (*first == '+')
         ++first; // from_chars takes no plus sign
-    const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
+    const auto [end, error] = std::from_chars(first, std::to_address(number.cend()), value);
     Q_UNUSED(end);
     if (error == std::errc::result_out_of_range) {
         const long long decimalExponent = magnitude.integerDigits > 0

@@ -146,20 +146,24 @@ QString toEditorLineBreaks(QStringView text) {
     return out;
 }
 
-QString fromEditorLineBreaks(QStringView editorRawText) {
+QString withLineBreaks(QStringView editorRawText, QStringView lineBreak) {
     QString out;
-    out.reserve(editorRawText.size() + editorRawText.size() / 32);
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < editorRawText.size(); ++i) {
-        const char16_t c = editorRawText[i].unicode();
-        if (c == kParagraphSeparator || c == u'\n') {
-            out += editorRawText.mid(runStart, i - runStart);
-            out += QLatin1String("\r\n");
-            runStart = i + 1;
+    out.reserve(editorRawText.size() + editorRawText.size() / 32 + lineBreak.size());
+    // Copied run by run between the breaks, not character by character: documents can be large.
+    auto runStart = editorRawText.begin();
+    for (auto it = editorRawText.begin(); it != editorRawText.end(); ++it) {
+        if (it->unicode() == kParagraphSeparator || *it == u'\n') {
+            out.append(runStart, it - runStart);
+            out += lineBreak;
+            runStart = it + 1;
         }
     }
-    out += editorRawText.mid(runStart);
+    out.append(runStart, editorRawText.end() - runStart);
     return out;
+}
+
+QString fromEditorLineBreaks(QStringView editorRawText) {
+    return withLineBreaks(editorRawText, u"\r\n");
 }
 
 } // namespace vimla::text

@@ -28,5 +28,7 @@ QString decodeDocument(QByteArrayView fileBytes);
 QByteArray encodeDocument(QStringView editorRawText);
 QString toEditorLineBreaks(QStringView text);
 QString fromEditorLineBreaks(QStringView editorRawText);
+// The editor's raw text with each of its line breaks written as `lineBreak`.
+QString withLineBreaks(QStringView editorRawText, QStringView lineBreak);
 
 } // namespace vimla::text
