@@ -1,7 +1,7 @@
 // The HTML the markup and page dialogs build from their field texts, exactly as typed (every line,
 // blank and quote, CR LF between lines, none after the last), and the dialogs as a pupil uses them;
-// the pictures are files, the folders and drives the scripted platform's table. Mutants that change
-// nothing: the sizes reserved for a list; 1 as the column count of a table without rows.
+// the pictures are files, the folders and drives the scripted platform's table. The mutant that
+// changes nothing: 1 as the column count of a table without rows (multiplied by no rows).
 #include "dialogs/FrmBild.h"
 #include "dialogs/ImageTag.h"
 #include "dialogs/MarkupHtml.h"

@@ -3,9 +3,7 @@
 // Mutants that change nothing: "size < limit" for the early answer (the loop gives the same), and
 // byte 0 sent down the reference path in encodeDocument (which writes the same byte); the growth
 // check before copying a reference (16 free bytes are always kept, and no reference is longer);
-// "<=" in the loop of fromEditorLineBreaks (the one character read past the end is the string's
-// closing zero, which is no line break); the reserved size of the saved text, and "<= 0x80" in the
-// ASCII test (a lone 0x80 byte is never whole UTF-8, so such a file is Windows-1252 either way).
+// the reserved size of a text with its line breaks.
 #include "support/Table.h"
 #include "text/FileEncoding.h"
 #include "text/LongLines.h"
