@@ -17,8 +17,7 @@ namespace vimla::testing {
 
 QWidget* findWidget(const QString& objectName);
 
-// The whole program, built in-process around a scripted platform exactly as start-up builds it.
-// A settings file is written first unless `settings` is std::nullopt.
+// The whole program on a scripted platform, built as start-up builds it, after writing `settings` unless nullopt.
 class ProgramHarness {
 public:
     explicit ProgramHarness(std::optional<QByteArray> settings = QByteArray(" 12\r\nArial\r\n\r\n"));
@@ -65,8 +64,7 @@ public:
             window->activateWindow(); // shortcuts act only in the active window
         return window && QTest::qWaitForWindowActive(window) ? window : nullptr;
     }
-    // Clicks the button `name` (inside `window` when given), or the window's close box when the
-    // name is empty; then settles, so a window that closed is gone.
+    // Clicks the button `name` (in `window` if given), or for no name the close box; then lets a closed window go.
     static void press(const QString& name, QWidget* window = nullptr);
     // Deletes closed windows and lets the focus move, as the event loop would.
     static void settle() {

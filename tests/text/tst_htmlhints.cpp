@@ -106,8 +106,8 @@ private slots:
             {"quotes inside quotes", {"<P ID='a\"b' X=\"'\">", "TT.NN.VVVVV.N.VVVT"}},
             {"a value over two lines", {"<IMG ALT=\"a|b\">", "TTTT.NNN.VV|VVT"}},
             {"references", {"&amp; &#229;&#xE5 &x &#; a&b", "RRRRR.RRRRRRRRRRR.RR......RR"}},
-            {"comment over two lines", {"a<!-- <B>|--><I>", ".CCCCCCCC|CCCTTT"}},
-            {"script and style are no tags", {"<SCRIPT>a<b</script>|<style>p>b</STYLE>", "TTTTTTTT...TTTTTTTTT|TTTTTTT...TTTTTTTT"}},
+            {"comment over two lines", {"a<!--|<B>--><I>", ".CCCC|CCCCCCTTT"}},
+            {"script and style are no tags", {"<SCRIPT>a<b|</script><style>p>b</STYLE>", "TTTTTTTT...|TTTTTTTTTTTTTTTT...TTTTTTTT"}},
             {"a tag that never ends", {"<B fet<I>", "TT.NNNTTT"}},
         });
         // clang-format on

@@ -1,9 +1,9 @@
 // The number rules every field shares: the number a text starts with, the count it rounds to,
 // and a number written with its sign place; and the settings file, whose first field is a count.
-// Mutants that change nothing: an exponent without digits set to 1 (it counts only out of range,
-// never near 0 or 1); "value <= 0" for the sign (0 returned before); the reserved size of the
-// settings text; "<=" for a size field's end (never a digit or sign there) and for ASCII digits
-// (U+0080 is no digit).
+// Mutants that change nothing: an exponent without digits, or the zeros after the point, counted
+// from 1 (they count only out of range, hundreds of powers from 0); "value <= 0" for the sign (0
+// returned before); the reserved size of the settings text; "<=" for a size field's end (never a
+// digit or sign there) and for ASCII digits (U+0080 is no digit).
 #include "support/Table.h"
 #include "text/LeadingNumber.h"
 #include "text/SettingsFile.h"

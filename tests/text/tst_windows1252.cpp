@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(encodeDocument(raw), QByteArray("a\r\nb\r\nc\r\n"));
         QCOMPARE(toEditorLineBreaks(raw), QString("a\nb\nc\n"));
         QCOMPARE(encodeDocument(QString(100, QChar(0x3A9))), QByteArray("&#937;").repeated(100));
+        // A text that begins with U+FEFF keeps it behind a mark of its own, or it would read back as one.
+        QCOMPARE(encodeFile(u"\uFEFFa", {FileEncoding::Kind::Utf8}), QByteArray("\xEF\xBB\xBF").repeated(2) + "a\r\n");
     }
 
     // A line longer than the limit (3 here) has more characters between two line breaks.
